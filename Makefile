@@ -1,0 +1,32 @@
+# The two entry points of the README: `make run` and `make test`.
+PRESET ?= default
+TEST_PRESET ?= ci
+EXE = build/$(PRESET)/src/app/qvxconsole
+
+.PHONY: deps build run test asan bench format
+
+deps:
+	@tools/deps.sh
+
+build: deps
+	@[ -f build/$(PRESET)/build.ninja ] || cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+run: build
+	tools/run.sh $(EXE) $(ARGS)
+
+test: deps
+	@[ -f build/$(TEST_PRESET)/build.ninja ] || cmake --preset $(TEST_PRESET)
+	cmake --build --preset $(TEST_PRESET)
+	ctest --preset $(TEST_PRESET)
+
+asan:
+	$(MAKE) test TEST_PRESET=asan
+
+bench: deps
+	@[ -f build/bench/build.ninja ] || cmake --preset bench
+	cmake --build --preset bench
+	tools/bench.sh build/bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,0 +1,40 @@
+# Shared compile settings and the helpers that every folder uses.
+
+function(qvx_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+                                           -Wno-missing-field-initializers
+                                           -Wno-maybe-uninitialized)
+  if(QVX_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# qvx_library(name SOURCES ... LINKS ...): a layer library rooted at src/.
+function(qvx_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  qvx_warnings(${name})
+endfunction()
+
+# qvx_test(name [GUI] SOURCES ... LINKS ...): a GoogleTest executable run headless with a
+# private runtime folder, so tests never need a display or share state. GUI tests get a
+# QApplication (offscreen), the others a QCoreApplication.
+function(qvx_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  if(ARG_GUI)
+    target_link_libraries(${name} PRIVATE qvx_test_main_gui)
+  else()
+    target_link_libraries(${name} PRIVATE qvx_test_main)
+  endif()
+  target_link_libraries(${name} PRIVATE qvx_test_support ${ARG_LINKS} GTest::gtest)
+  qvx_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set(runtime_dir ${CMAKE_CURRENT_BINARY_DIR}/xdg-${name})
+  file(MAKE_DIRECTORY ${runtime_dir})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${runtime_dir};QT_LOGGING_RULES=qt.qpa.*=false"
+    TIMEOUT 300)
+endfunction()

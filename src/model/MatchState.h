@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace model {
+
+inline constexpr int kTeamModuleHandles = 12;
+
+// The program-wide live state: module link values, buzz-in state and remembered values.
+// Flags that the engine keeps as 0/1 or True(-1)/False are plain bools and ints here.
+struct MatchState {
+    // Mirrors and remembered values.
+    bool allowBuzzOnBonus = false;
+    bool computerQuestionMode = false;
+    QString matchTimeSetting = "15:00";
+    QString savedMatchTime;
+
+    // Team-module link.
+    std::int32_t modelNumber = 0;
+    std::array<std::int32_t, kTeamModuleHandles> teamModuleHandle{};
+    std::int32_t teamCount = 0;
+    std::int32_t inputBufferCount = 0;
+    bool startupComplete = false;
+    bool moduleListConfirmed = false;
+    bool shutdownInProgress = false;
+    std::int16_t moduleCommand = 0;
+    std::int16_t lastData1 = 255;
+    std::int16_t responderData4 = 0;
+    std::int16_t responderCode = 255;
+    std::int32_t respondingModule = 0;
+    std::int32_t excludedModule = 0;
+    std::int32_t classDebugCounter = 0;
+
+    // Live buzz-in state.
+    int firstResponderTaken = 0;
+    bool secondResponderWaiting = false;
+    std::int16_t secondResponderCode = 0;
+    std::int32_t secondResponderModule = 0;
+    std::int16_t secondResponderPlayer = 0;
+    bool blinkLit = false;
+    bool rearmedSinceSound = false;
+    bool pointsAwarded = false;
+    int playerCount = 0;
+    int questionNumber = 0;
+
+    // Models by kind.
+    bool isRfModel() const { return modelNumber == 712 || modelNumber == 812; }
+    bool isTwoTeamModel() const { return modelNumber == 2012 || modelNumber == 512; }
+    // Models whose teams have a fifth player on screen.
+    bool hasFifthPlayer() const {
+        return modelNumber == 272 || modelNumber == 512 || modelNumber == 712;
+    }
+};
+
+}  // namespace model

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "ui/Color.h"
+
+namespace ui {
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgIcon { None, Information, Warning, Critical, Question };
+enum class MsgAnswer { OK, Cancel, Yes, No };
+
+// The common file dialog as the set-up menu configures it for one use.
+struct FileDialogRequest {
+    QString title;
+    QString filter;         // "Setup Files|*.txt": description and pattern, bar-separated
+    QString initialFolder;
+    QString proposedName;
+    QString defaultExtension;  // ".txt": added to a name typed without extension
+};
+
+// Sound flags of the play call: asynchronous, and do not wait if the device is busy.
+inline constexpr int kSoundAsync = 0x0001;
+inline constexpr int kSoundNoWait = 0x2000;
+
+// The services of the operating system that the windows use. Injected, never global: the
+// program gets Qt-backed services, tests a recording double that answers from a script.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // A modal message; an empty title means the program's default title.
+    virtual MsgAnswer messageBox(const QString& text, MsgButtons buttons = MsgButtons::OK,
+                                 MsgIcon icon = MsgIcon::None, const QString& title = {}) = 0;
+    // The chosen path, or nothing when the operator cancelled.
+    virtual std::optional<QString> openFileDialog(const FileDialogRequest& request) = 0;
+    // Asks before overwriting an existing file; nothing when cancelled.
+    virtual std::optional<QString> saveFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<Color> colorDialog(Color initial) = 0;
+
+    // Plays a wave file without blocking; a new sound replaces the one playing.
+    virtual void playSound(const QString& path, int flags) = 0;
+    virtual void beep() = 0;
+
+    virtual bool fileExists(const QString& path) = 0;
+    virtual bool deleteFile(const QString& path) = 0;
+    // The executable's folder (rescue file, question media).
+    virtual QString programFolder() = 0;
+    // The current folder, where the set-up file is opened by bare name.
+    virtual QString workingFolder() = 0;
+
+    // Seconds since midnight of the system clock, with fractions.
+    virtual double secondsSinceMidnight() = 0;
+    virtual void seedRandom(double seed) = 0;
+    // A pseudo-random number in [0, 1).
+    virtual double random() = 0;
+
+    // Ends the program once the current handler returns.
+    virtual void quit() = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "ui/Platform.h"
+
+namespace test {
+
+// Platform services for tests: every message, dialog, sound and beep is recorded, message
+// boxes and dialogs answer from scripts, files are real (in a temporary folder), and the
+// system clock and random numbers are set by the test.
+class RecordingPlatform final : public ui::Platform {
+public:
+    struct Message {
+        QString text;
+        ui::MsgButtons buttons;
+        ui::MsgIcon icon;
+        QString title;
+    };
+    struct Sound {
+        QString path;
+        int flags;
+    };
+
+    explicit RecordingPlatform(QString folder = {});
+
+    ui::MsgAnswer messageBox(const QString& text, ui::MsgButtons buttons, ui::MsgIcon icon,
+                             const QString& title) override;
+    std::optional<QString> openFileDialog(const ui::FileDialogRequest& request) override;
+    std::optional<QString> saveFileDialog(const ui::FileDialogRequest& request) override;
+    std::optional<ui::Color> colorDialog(ui::Color initial) override;
+    void playSound(const QString& path, int flags) override;
+    void beep() override { ++beeps; }
+    bool fileExists(const QString& path) override;
+    bool deleteFile(const QString& path) override;
+    QString programFolder() override { return programDir; }
+    QString workingFolder() override { return workingDir; }
+    double secondsSinceMidnight() override;
+    void seedRandom(double seed) override { seeds.push_back(seed); }
+    double random() override;
+    void quit() override { ++quitCalls; }
+
+    // Scripts. An empty answer script answers with the first button (OK or Yes).
+    std::deque<ui::MsgAnswer> answers;
+    // Each dialog takes the next scripted result; nothing scripted means cancelled.
+    std::deque<std::optional<QString>> openResults;
+    std::deque<std::optional<QString>> saveResults;
+    std::deque<std::optional<ui::Color>> colorResults;
+    std::deque<double> randoms;  // empty: 0.0
+    // Successive readings of the system clock; the last one repeats.
+    std::deque<double> clockReadings{0.0};
+    // Paths that fileExists reports although no such file is on disk.
+    QStringList pretendExisting;
+
+    // Records.
+    std::vector<Message> messages;
+    std::vector<ui::FileDialogRequest> openRequests;
+    std::vector<ui::FileDialogRequest> saveRequests;
+    std::vector<Sound> sounds;
+    std::vector<double> seeds;
+    int beeps = 0;
+    int quitCalls = 0;
+    QString programDir;
+    QString workingDir;
+
+    // The texts of the messages shown so far.
+    QStringList messageTexts() const;
+};
+
+}  // namespace test

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the console needs to build, test and run.
+# As root it installs what is missing; otherwise it prints the apt-get line and fails.
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
+          libhidapi-dev libgtest-dev libbenchmark-dev fonts-liberation
+          xvfb xdotool imagemagick clang-format)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+line="apt-get install -y --no-install-recommends ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages. Run as root:" >&2
+    echo "  apt-get update && $line" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+$line
