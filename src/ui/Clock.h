@@ -10,7 +10,7 @@ using Milliseconds = std::chrono::milliseconds;
 
 // What a Clock keeps for one Timer: it calls `fire` every interval while started.
 class TimerBackend {
-public:
+  public:
     virtual ~TimerBackend() = default;
     virtual void start(Milliseconds interval) = 0;
     virtual void stop() = 0;
@@ -19,7 +19,7 @@ public:
 // The source of time for every window timer. The program runs on the Qt event loop's
 // precise timers; tests run on a manual clock that they advance by hand.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Monotonic time since the clock was made.
     virtual Milliseconds now() const = 0;

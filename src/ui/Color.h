@@ -11,11 +11,11 @@ enum class SystemColor : std::int32_t { ButtonFace = 15, GreyText = 17, ButtonTe
 // colour (the high bit set, the system index below). The signed 32-bit value round-trips
 // bit for bit, and logic compares colours by value, never through a Qt palette.
 class Color {
-public:
+  public:
     constexpr Color() = default;
     static constexpr Color rgb(int red, int green, int blue) {
-        return Color(static_cast<std::int32_t>((blue & 0xFF) << 16 | (green & 0xFF) << 8 |
-                                               (red & 0xFF)));
+        return Color(
+            static_cast<std::int32_t>((blue & 0xFF) << 16 | (green & 0xFF) << 8 | (red & 0xFF)));
     }
     static constexpr Color system(SystemColor c) {
         return Color(static_cast<std::int32_t>(0x80000000u | static_cast<std::uint32_t>(c)));
@@ -30,7 +30,7 @@ public:
 
     constexpr bool operator==(const Color&) const = default;
 
-private:
+  private:
     constexpr explicit Color(std::int32_t value) : value_(value) {}
     std::int32_t value_ = 0;
 };

@@ -14,7 +14,7 @@ enum class MsgAnswer { OK, Cancel, Yes, No };
 // The common file dialog as the set-up menu configures it for one use.
 struct FileDialogRequest {
     QString title;
-    QString filter;         // "Setup Files|*.txt": description and pattern, bar-separated
+    QString filter;  // "Setup Files|*.txt": description and pattern, bar-separated
     QString initialFolder;
     QString proposedName;
     QString defaultExtension;  // ".txt": added to a name typed without extension
@@ -27,7 +27,7 @@ inline constexpr int kSoundNoWait = 0x2000;
 // The services of the operating system that the windows use. Injected, never global: the
 // program gets Qt-backed services, tests a recording double that answers from a script.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // A modal message; an empty title means the program's default title.

@@ -8,12 +8,12 @@ namespace ui {
 
 // The program's clock: Qt's precise timers on the event loop.
 class QtClock final : public Clock {
-public:
+  public:
     QtClock();
     Milliseconds now() const override;
     std::unique_ptr<TimerBackend> makeTimer(std::function<void()> fire) override;
 
-private:
+  private:
     QElapsedTimer elapsed_;
 };
 

@@ -11,7 +11,7 @@ namespace ui {
 // interval. Enabling a running timer keeps its phase; disabling and enabling restarts it.
 // Changing the interval of a running timer restarts it with the new interval.
 class Timer {
-public:
+  public:
     Timer(Clock& clock, int intervalMs);
     ~Timer();
     Timer(const Timer&) = delete;
@@ -27,7 +27,7 @@ public:
 
     std::function<void()> onTick;
 
-private:
+  private:
     void fire();
 
     std::unique_ptr<TimerBackend> backend_;

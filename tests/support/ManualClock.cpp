@@ -5,7 +5,7 @@
 namespace test {
 
 class ManualClock::Backend final : public ui::TimerBackend {
-public:
+  public:
     Backend(ManualClock& clock, std::function<void()> fire)
         : clock_(&clock), fire_(std::move(fire)) {
         clock_->backends_.push_back(this);

@@ -11,7 +11,7 @@ namespace test {
 // due in the span in time order (ties in the order the timers were started), and a timer
 // started inside a tick is scheduled from that tick's time.
 class ManualClock final : public ui::Clock {
-public:
+  public:
     ~ManualClock() override;
     ui::Milliseconds now() const override { return now_; }
     std::unique_ptr<ui::TimerBackend> makeTimer(std::function<void()> fire) override;
@@ -19,7 +19,7 @@ public:
     void advance(ui::Milliseconds span);
     void advanceMs(std::int64_t ms) { advance(ui::Milliseconds(ms)); }
 
-private:
+  private:
     class Backend;
     friend class Backend;
 

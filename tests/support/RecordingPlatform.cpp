@@ -55,7 +55,9 @@ bool RecordingPlatform::fileExists(const QString& path) {
     return pretendExisting.contains(path) || QFileInfo(path).isFile();
 }
 
-bool RecordingPlatform::deleteFile(const QString& path) { return QFile::remove(path); }
+bool RecordingPlatform::deleteFile(const QString& path) {
+    return QFile::remove(path);
+}
 
 double RecordingPlatform::secondsSinceMidnight() {
     const double reading = clockReadings.front();

@@ -14,7 +14,7 @@ namespace test {
 // boxes and dialogs answer from scripts, files are real (in a temporary folder), and the
 // system clock and random numbers are set by the test.
 class RecordingPlatform final : public ui::Platform {
-public:
+  public:
     struct Message {
         QString text;
         ui::MsgButtons buttons;

@@ -1,0 +1,89 @@
+#include "ui/Control.h"
+
+#include <QMouseEvent>
+
+#include "ui/QtColor.h"
+
+namespace ui {
+
+Control::Control(QWidget* widget, QWidget* parent, Color back, Color fore)
+    : widget_(widget), backColor_(back), foreColor_(fore) {
+    if (parent != nullptr) {
+        widget_->setParent(parent);
+    }
+    widget_->installEventFilter(this);
+    widget_->setMouseTracking(true);
+    widget_->setFont(toQFont(font_));
+    applyColors();
+}
+
+Control::~Control() {
+    if (widget_ != nullptr && widget_->parent() == nullptr) {
+        delete widget_;
+    }
+}
+
+void Control::setVisible(bool on) {
+    visible_ = on;
+    widget_->setVisible(on);
+}
+
+void Control::setEnabled(bool on) {
+    enabled_ = on;
+    widget_->setEnabled(on);
+}
+
+void Control::setBackColor(Color c) {
+    backColor_ = c;
+    applyColors();
+}
+
+void Control::setForeColor(Color c) {
+    foreColor_ = c;
+    applyColors();
+}
+
+void Control::setFont(const Font& f) {
+    font_ = f;
+    widget_->setFont(toQFont(f));
+}
+
+void Control::move(int left, int top, int width, int height) {
+    widget_->setGeometry(left, top, width, height);
+}
+
+void Control::applyColors() {
+    QPalette p = widget_->palette();
+    const QColor back = toQColor(backColor_);
+    const QColor fore = toQColor(foreColor_);
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::Base, back);
+    p.setColor(QPalette::Button, back);
+    p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::Text, fore);
+    p.setColor(QPalette::ButtonText, fore);
+    widget_->setPalette(p);
+}
+
+void Control::fireClick() {
+    if (Click) {
+        Click();
+    }
+}
+
+bool Control::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget_) {
+        if (event->type() == QEvent::MouseButtonPress && MouseDown) {
+            const auto* me = static_cast<QMouseEvent*>(event);
+            const int button = me->button() == Qt::LeftButton    ? kLeftButton
+                               : me->button() == Qt::RightButton ? kRightButton
+                                                                 : kMiddleButton;
+            MouseDown(button);
+        } else if (event->type() == QEvent::MouseMove && MouseMove) {
+            MouseMove();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace ui

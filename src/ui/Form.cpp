@@ -1,0 +1,123 @@
+#include "ui/Form.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "ui/QtColor.h"
+
+namespace ui {
+namespace {
+// One front form for the whole program: the window the operator works in.
+Form* g_front = nullptr;
+}  // namespace
+
+Form::Form(const QString& caption) : window_(new QMainWindow) {
+    window_->setWindowTitle(caption);
+    client_ = new QWidget;
+    client_->setAutoFillBackground(true);
+    window_->setCentralWidget(client_);
+    window_->installEventFilter(this);
+    client_->installEventFilter(this);
+    qApp->installEventFilter(this);
+    setBackColor(backColor_);
+}
+
+Form::~Form() {
+    if (g_front == this) {
+        g_front = nullptr;
+    }
+    delete window_;
+}
+
+Form* Form::front() {
+    return g_front;
+}
+
+bool Form::isFront() const {
+    return g_front == this;
+}
+
+void Form::setBackColor(Color c) {
+    backColor_ = c;
+    QPalette p = client_->palette();
+    p.setColor(QPalette::Window, toQColor(c));
+    client_->setPalette(p);
+}
+
+void Form::load() {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+}
+
+void Form::show() {
+    load();
+    if (!loaded_) {
+        return;  // unloaded by its own load step
+    }
+    visible_ = true;
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+    becomeFront();
+}
+
+void Form::hide() {
+    visible_ = false;
+    window_->hide();
+    if (g_front == this) {
+        g_front = nullptr;
+    }
+}
+
+void Form::unload() {
+    hide();
+    loaded_ = false;
+}
+
+void Form::becomeFront() {
+    if (g_front != this) {
+        g_front = this;
+        Form_Activate();
+    }
+}
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_) {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            Form_Close();
+            return true;
+        }
+        if (event->type() == QEvent::Resize) {
+            Form_Resize();
+        }
+        return false;
+    }
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) {
+        return false;
+    }
+    auto* target = qobject_cast<QWidget*>(watched);
+    if (target == nullptr || target->window() != window_.data()) {
+        return false;
+    }
+    if (type == QEvent::MouseButtonPress) {
+        // A click into a form behind the front one brings it forward first.
+        if (visible_ && g_front != this) {
+            becomeFront();
+        }
+        return false;
+    }
+    // An unhandled key travels up to the parents; the form sees it once, at the first.
+    if (event == lastKeyEvent_ && lastKeyTarget_ != nullptr &&
+        target->isAncestorOf(lastKeyTarget_)) {
+        return false;
+    }
+    lastKeyEvent_ = event;
+    lastKeyTarget_ = target;
+    return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+}
+
+}  // namespace ui
