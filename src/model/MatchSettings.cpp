@@ -7,16 +7,16 @@ namespace model {
 
 std::array<QString, kRosterSize> MatchSettings::defaultRoster() {
     static const QStringList players = {
-        "One",          "Two",          "Three",        "Four",         "Five",
-        "Six",          "Seven",        "Eight",        "Nine",         "Ten",
-        "Eleven",       "Twelve",       "Thirteen",     "Fourteen",     "Fifteen",
-        "Sixteen",      "Seventeen",    "Eighteen",     "Nineteen",     "Twenty",
-        "Twenty-one",   "Twenty-two",   "Twenty-three", "Twenty-four",  "Twenty-five",
-        "Twenty-six",   "Twenty-seven", "Twenty-eight", "Twenty-nine",  "Thirty",
-        "Thirty-one",   "Thirty-Two",   "Thirty-three", "Thirty-four",  "Thirty-five",
-        "Thirty-six",   "Thirty-seven", "Thirty-eight", "Thirty-nine",  "Forty",
-        "Forty-one",    "Forty-two",    "Forty-three",  "Forty-four",   "Forty-five",
-        "Forty-six",    "Forty-seven",  "Forty-eight",  "Forty-nine",   "Fifty"};
+        "One",        "Two",          "Three",        "Four",        "Five",
+        "Six",        "Seven",        "Eight",        "Nine",        "Ten",
+        "Eleven",     "Twelve",       "Thirteen",     "Fourteen",    "Fifteen",
+        "Sixteen",    "Seventeen",    "Eighteen",     "Nineteen",    "Twenty",
+        "Twenty-one", "Twenty-two",   "Twenty-three", "Twenty-four", "Twenty-five",
+        "Twenty-six", "Twenty-seven", "Twenty-eight", "Twenty-nine", "Thirty",
+        "Thirty-one", "Thirty-Two",   "Thirty-three", "Thirty-four", "Thirty-five",
+        "Thirty-six", "Thirty-seven", "Thirty-eight", "Thirty-nine", "Forty",
+        "Forty-one",  "Forty-two",    "Forty-three",  "Forty-four",  "Forty-five",
+        "Forty-six",  "Forty-seven",  "Forty-eight",  "Forty-nine",  "Fifty"};
     std::array<QString, kRosterSize> roster;
     for (int t = 0; t < kTeamSlots; ++t) {
         roster[teamNameIndex(t)] = QString("Team %1").arg(t + 1);

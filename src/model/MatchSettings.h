@@ -11,8 +11,12 @@ inline constexpr int kTeamSlots = 10;
 inline constexpr int kRosterSize = 60;  // six entries per team slot
 
 // Roster entry of team index t (0..9): the team name at 6t, players 1..5 at 6t+p.
-constexpr int teamNameIndex(int team) { return 6 * team; }
-constexpr int playerNameIndex(int team, int player) { return 6 * team + player; }
+constexpr int teamNameIndex(int team) {
+    return 6 * team;
+}
+constexpr int playerNameIndex(int team, int player) {
+    return 6 * team + player;
+}
 
 enum class BoardChoice { Leader, Classic, CutThroat };
 enum class QuestionSource { ModeratorRead, ComputerGenerated };

@@ -1,0 +1,117 @@
+#include "model/SetupFileLines.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <vector>
+
+#include "model/SetupFileFormat.h"
+#include "model/TextEncoding.h"
+
+namespace model {
+
+namespace {
+
+enum class Got { Line, End, TooLong, Error };
+
+// Takes the next line from the device without its line end, reading at most
+// kMaxLineBytes plus the line end.
+Got nextLine(QIODevice& device, QByteArray& line) {
+    if (device.atEnd()) {
+        return Got::End;
+    }
+    line = device.readLine(kMaxLineBytes + 3);
+    if (line.isEmpty() && !device.atEnd()) {
+        return Got::Error;
+    }
+    const bool ended = line.endsWith('\n');
+    if (ended) {
+        line.chop(1);
+    }
+    if (line.endsWith('\r')) {
+        line.chop(1);
+    }
+    if (line.size() > kMaxLineBytes || (!ended && !device.atEnd())) {
+        return Got::TooLong;
+    }
+    return Got::Line;
+}
+
+}  // namespace
+
+template <typename NextLine>
+SetupFileLines SetupFileLines::collect(NextLine next) {
+    SetupFileLines result;
+    std::vector<QByteArray> raw;
+    QByteArray line;
+    while (static_cast<int>(raw.size()) < kSetupLinesRead) {
+        const Got got = next(line);
+        if (got == Got::Line) {
+            raw.push_back(line);
+            continue;
+        }
+        result.stop_ = got == Got::End       ? Stop::EndOfFile
+                       : got == Got::TooLong ? Stop::LineTooLong
+                                             : Stop::Error;
+        break;
+    }
+    if (!raw.empty() && raw.front().startsWith("\xEF\xBB\xBF")) {
+        raw.front().remove(0, 3);
+    }
+    bool utf8 = true;
+    for (const QByteArray& bytes : raw) {
+        utf8 = utf8 && isValidUtf8(bytes);
+    }
+    for (const QByteArray& bytes : raw) {
+        result.lines_ << (utf8 ? QString::fromUtf8(bytes) : fromWindows1252(bytes));
+    }
+    return result;
+}
+
+SetupFileLines SetupFileLines::read(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        // A folder or device: opening it could block or read without end.
+        SetupFileLines result;
+        result.stop_ = Stop::Error;
+        result.error_ = QStringLiteral("%1 is not a file").arg(info.fileName());
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetupFileLines result;
+        result.stop_ = Stop::Error;
+        result.error_ = file.errorString();
+        return result;
+    }
+    SetupFileLines result = collect([&file](QByteArray& line) { return nextLine(file, line); });
+    if (result.stop_ == Stop::Error) {
+        result.error_ = file.errorString();
+    }
+    return result;
+}
+
+SetupFileLines SetupFileLines::fromBytes(const QByteArray& bytes) {
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return collect([&buffer](QByteArray& line) { return nextLine(buffer, line); });
+}
+
+QString SetupFileLines::stopDescription() const {
+    const int next = count() + 1;
+    switch (stop_) {
+        case Stop::None:
+            return {};
+        case Stop::EndOfFile:
+            return count() == 0 ? QStringLiteral("The file is empty.")
+                                : QStringLiteral("The file ends before line %1.").arg(next);
+        case Stop::LineTooLong:
+            return QStringLiteral("Line %1 is longer than %2 bytes.").arg(next).arg(kMaxLineBytes);
+        case Stop::Error:
+            return error_;
+    }
+    return {};
+}
+
+}  // namespace model

@@ -1,0 +1,70 @@
+#include "model/SetupFileWriter.h"
+
+#include <QSaveFile>
+#include <QStringList>
+
+#include "model/SetupFileFormat.h"
+
+namespace model {
+
+namespace {
+
+// Numbers carry a blank where a minus sign would be.
+QString number(std::int32_t value) {
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+QString flag(bool set) {
+    return number(set ? 1 : 0);
+}
+
+QString text(QString value) {
+    value.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value;
+}
+
+}  // namespace
+
+QByteArray setupFileBytes(const MatchSettings& s) {
+    QStringList lines{kSetupHeader};
+    for (const QString& name : s.rosterText) {
+        lines << text(name);
+    }
+    for (int box = 6; box <= 10; ++box) {
+        lines << text(s.timerText(box));
+    }
+    lines << flag(s.scoreStep1) << flag(s.scoreStep5) << flag(s.scoreStep10);
+    lines << flag(s.moduleSpeakersOn) << flag(s.soundCardOn);
+    lines << flag(s.leaderBoardChosen) << flag(s.classicBoardChosen) << flag(s.cutThroatChosen);
+    lines << text(s.buzzSoundFile) << text(s.timerSoundFile) << text(s.gameSoundFile);
+    lines << number(s.boardBackColor.toInt()) << number(s.boardTextColor.toInt());
+    for (bool box : {s.timerTabsOn, s.twentySecondTabOn, s.buzzDuringBonus,
+                     s.timerContinuesAfterBuzz, s.matchTimerDisabled, s.lockSecondResponder}) {
+        lines << flag(box);
+    }
+    lines << flag(s.computerGenerated);
+    while (lines.size() < kSetupLinesWritten) {
+        lines << kReservedLine;
+    }
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8() + "\r\n";
+    }
+    return bytes;
+}
+
+std::optional<QString> writeSetupFile(const QString& path, const MatchSettings& settings) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    const QByteArray bytes = setupFileBytes(settings);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+}  // namespace model
