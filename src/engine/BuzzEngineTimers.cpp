@@ -1,0 +1,121 @@
+// The response timer: the tabs, clicks on the count and the count-down with its expiry.
+#include "engine/BuzzEngine.h"
+#include "engine/ModuleCommands.h"
+#include "model/LeadingNumber.h"
+#include "model/MatchSettings.h"
+#include "model/MatchState.h"
+#include "modulelink/ModuleExchange.h"
+
+namespace engine {
+
+namespace {
+// The set-up menu's length boxes.
+constexpr int kTossUpBox = 7;
+constexpr int kBonusBox = 8;
+constexpr int kTimeOutBox = 9;
+constexpr int kAuxiliaryBox = 10;
+}  // namespace
+
+// Lengths beyond the 16-bit count are limited to it.
+std::int16_t BuzzEngine::timerLength(int box) const {
+    return model::leadingInt16(settings_.timerText(box));
+}
+
+void BuzzEngine::startCount(int length, const QString& kind) {
+    responseTimer_.stop();
+    ndigit1_ = static_cast<std::int16_t>(length);
+    view_.setTimerCaption(QString::number(ndigit1_));
+    view_.setTimerKindCaption(kind);
+    responseTimer_.start();
+}
+
+void BuzzEngine::CommandT_Click() {
+    startCount(timerLength(kTossUpBox), QStringLiteral("Toss Up"));
+}
+
+void BuzzEngine::CommandA_Click() {
+    startCount(timerLength(kAuxiliaryBox), QStringLiteral("Auxillary"));
+}
+
+void BuzzEngine::Command20_Click() {
+    startCount(20, QStringLiteral("20 sec."));
+}
+
+void BuzzEngine::CommandB_Click() {
+    startBonus(true);
+}
+
+// Without buzz-in during the bonus every module is locked; with it the system is armed.
+void BuzzEngine::startBonus(bool showKind) {
+    const QString bonus = QStringLiteral("Bonus");
+    if (!state_.allowBuzzOnBonus) {
+        sendAll(command::kLock);
+        responseTimer_.stop();
+        porttimer_.stop();
+        ndigit1_ = timerLength(kBonusBox);
+        view_.setTimerCaption(QString::number(ndigit1_));
+        if (showKind) {
+            view_.setTimerKindCaption(bonus);
+        }
+        view_.setNameCaption(bonus);
+    } else {
+        responseTimer_.stop();
+        porttimer_.start();
+        spacekey();
+        ndigit1_ = timerLength(kBonusBox);
+        view_.setTimerCaption(QString::number(ndigit1_));
+        if (showKind) {
+            view_.setTimerKindCaption(bonus);
+        }
+        view_.setNameCaption({});
+    }
+    responseTimer_.start();
+}
+
+// A click on a running count stops it; otherwise left starts the toss-up count and right
+// the bonus count.
+void BuzzEngine::timerlabel_MouseDown(int button) {
+    if (responseTimer_.enabled()) {
+        responseTimer_.stop();
+        return;
+    }
+    ndigit1_ = timerLength(kTossUpBox);
+    view_.setTimerCaption(QString::number(ndigit1_));
+    if (policy_.timerClickSetsKind) {
+        view_.setTimerKindCaption(QStringLiteral("Toss Up"));
+    }
+    responseTimer_.start();
+    if (policy_.timerClickShowsQuestion && state_.computerQuestionMode) {
+        view_.showQuestionWindow();
+    }
+    if (button == kRightButton) {
+        startBonus(policy_.timerClickSetsKind);
+    }
+}
+
+void BuzzEngine::ResponseTimer_Timer() {
+    if (ndigit1_ > -32768) {
+        --ndigit1_;
+    }
+    view_.setTimerCaption(QString::number(ndigit1_));
+    if (ndigit1_ >= 1) {
+        return;
+    }
+    porttimer_.stop();
+    responseTimer_.stop();
+    view_.setNameCaption(QStringLiteral("Timer Expired"));
+    sendAll(command::kLock);
+    if (settings_.moduleSpeakersOn) {
+        sendEach(command::kTimerExpiredTone);
+        startSoundTimer();
+    }
+    view_.setTimerKindCaption({});
+    if (settings_.soundCardOn) {
+        playSound(settings_.timerSoundFile);
+    }
+    if (policy_.hidesQuestionWindow) {
+        view_.hideQuestionWindow();
+    }
+}
+
+}  // namespace engine

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace engine {
+
+// A score lives only as the text of its label. It reads as the label's leading number
+// (rounded, halves to even; no number reads 0), limited to the 16-bit range.
+std::int16_t readScore(const QString& text);
+
+// The score as a label shows it: whole, with a leading blank for 0 and more (" 5",
+// " 1005", "-100").
+QString scoreText(int score);
+
+// The text of a score changed by `delta`, kept within the 16-bit range.
+QString changeScore(const QString& text, int delta);
+
+// Whole numbers shown with a blank where a minus sign would stand (" 14", "-3").
+QString signedText(int value);
+
+}  // namespace engine
