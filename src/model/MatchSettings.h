@@ -80,6 +80,8 @@ struct MatchSettings {
     void chooseQuestionSource(QuestionSource source);
 
     static std::array<QString, kRosterSize> defaultRoster();
+
+    bool operator==(const MatchSettings&) const = default;
 };
 
 }  // namespace model
