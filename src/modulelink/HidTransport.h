@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace modulelink {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// One HID interface found by enumeration.
+struct HidDeviceInfo {
+    std::string path;  // unique while the interface is attached
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+    int interfaceNumber = -1;
+    QString productName;
+    QString manufacturer;
+};
+
+// What a read from an open interface gave.
+struct HidReadResult {
+    enum class Status { Report, Nothing, Error };
+    Status status = Status::Nothing;
+    // The report as the device sent it: the report id first only when the interface
+    // uses numbered reports (hidapi's convention).
+    Bytes data;
+    QString error;
+
+    bool gotReport() const { return status == Status::Report; }
+    bool failed() const { return status == Status::Error; }
+};
+
+struct HidWriteResult {
+    bool ok = false;
+    QString error;
+};
+
+// An open interface. Closing is destroying it.
+class HidConnection {
+  public:
+    virtual ~HidConnection() = default;
+
+    // The next pending input report, never waiting.
+    virtual HidReadResult readPending() = 0;
+    // The next input report, waiting up to timeoutMs for one to arrive.
+    virtual HidReadResult readWithin(int timeoutMs) = 0;
+    // Sends an output report; data[0] is the report id (0 when reports are unnumbered).
+    virtual HidWriteResult writeOutput(const Bytes& data) = 0;
+    // Feature reports, data[0] the report id as for writeOutput.
+    virtual HidWriteResult writeFeature(const Bytes& data) = 0;
+    virtual HidReadResult readFeature(std::uint8_t reportId, std::size_t length) = 0;
+    // The interface's raw HID report descriptor; empty with error text when unavailable.
+    virtual Bytes reportDescriptor(QString* error) = 0;
+    // A string descriptor by index; empty when the device has none.
+    virtual QString indexedString(int index) = 0;
+};
+
+struct HidOpenResult {
+    std::unique_ptr<HidConnection> connection;
+    bool permissionDenied = false;  // the operator must grant access (udev rule)
+    QString error;
+};
+
+// Access to HID interfaces: real ones through hidapi, virtual ones in the simulator.
+class HidTransport {
+  public:
+    virtual ~HidTransport() = default;
+
+    // Every attached interface with this vendor id (0: any vendor).
+    virtual std::vector<HidDeviceInfo> enumerate(std::uint16_t vendorId) = 0;
+    virtual HidOpenResult open(const std::string& path) = 0;
+};
+
+}  // namespace modulelink

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "modulelink/HidTransport.h"
+#include "modulelink/SimDevice.h"
+
+namespace modulelink {
+
+// The transport over virtual devices. It never waits: a timed read returns at once with
+// whatever is pending. Devices are not owned and must outlive the transport.
+class SimTransport final : public HidTransport {
+  public:
+    static constexpr std::size_t kKernelQueue = 64;  // like the hidraw driver's buffer
+
+    SimTransport();
+    ~SimTransport() override;
+
+    void addDevice(SimDevice& device);
+    void removeDevice(SimDevice& device);
+
+    std::vector<HidDeviceInfo> enumerate(std::uint16_t vendorId) override;
+    HidOpenResult open(const std::string& path) override;
+
+  private:
+    struct State;
+    std::shared_ptr<State> state_;  // shared with open connections, which may outlive us
+};
+
+}  // namespace modulelink

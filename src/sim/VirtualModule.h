@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "modulelink/SimDevice.h"
+#include "sim/ModuleModel.h"
+
+namespace sim {
+
+// One virtual team module: the firmware model behind a real report descriptor. Input
+// report A carries Data1..Data4, output report B carries Command1.
+//
+// Firmware behaviour:
+// - 123 reset: locked, lamps and speaker off; the next report carries the identity bits
+//   (Data1 = identity | 0x1F, for one-team and two-team modules alike) until an arm.
+// - 125 arm: clears the latched press, lamps off, accepts presses (report goes idle).
+// - 124 lock: accepts no presses, lamps off; the latched press stays (so 0 can light it).
+// - 0 lights the latched press's lamps; 1..5 that player's lamp of the latched press's team
+//   (a one-team module's own team when nothing is latched).
+// - 22/20/21 tone on, 127 tone off.
+// - RF: 128+ch sets the channel of the module and of transmitters in programming mode;
+//   160+old then 192+new recodes programming transmitters with unit code old; 224+level
+//   sets their power.
+// An armed module with no latched press latches the buttons of one press (several when
+// pressed together) and sends a new input report whenever its report changes.
+class VirtualModule final : public QObject, public modulelink::SimDevice {
+    Q_OBJECT
+  public:
+    struct Transmitter {
+        int code = 0;  // unit code 1..32, transmitter k starts with k
+        int channel = 0;
+        int power = 5;
+        bool programming = false;
+    };
+
+    // firstSlot: the team slot served (one-team 1..8) or the first of the pair (1, 3, 5);
+    // ignored for RF models, which serve 1-4.
+    VirtualModule(int model, int firstSlot, std::string path, QObject* parent = nullptr);
+    ~VirtualModule() override;
+
+    int model() const { return model_; }
+    ModuleKind kind() const { return kind_; }
+    int firstSlot() const { return firstSlot_; }
+    // The served team slots, e.g. {3, 4}.
+    std::vector<int> teams() const;
+    int playersPerTeam() const;
+    // "2012:1-2", "4097:3", "712".
+    QString label() const;
+
+    // Buttons held at one scan, then released. True when the module latched them.
+    bool press(const std::vector<Button>& buttons);
+    bool pressTransmitter(int k);  // RF: transmitter 1..32
+
+    void plug();
+    void unplug();
+
+    // Observable state.
+    const std::vector<int>& commands() const { return commands_; }
+    void clearCommands() { commands_.clear(); }
+    bool armed() const { return armed_; }
+    bool locked() const { return !armed_; }
+    const std::vector<Button>& latchedPress() const { return latched_; }
+    bool lampLit(Button button) const;
+    const std::vector<Button>& litLamps() const { return lamps_; }
+    Tone tone() const { return tone_; }
+    std::array<std::uint8_t, 4> data() const;  // Data1..Data4 of the current report
+    int rfChannel() const { return channel_; }
+    const Transmitter& transmitter(int k) const;
+    void setProgramming(int k, bool on);
+    void setTransmitterChannel(int k, int channel);
+
+    // SimDevice.
+    modulelink::HidDeviceInfo deviceInfo() const override;
+    bool isPlugged() const override { return plugged_; }
+    int plugGeneration() const override { return generation_; }
+    modulelink::Bytes reportDescriptorBytes() const override;
+    bool receiveOutputReport(const modulelink::Bytes& data) override;
+    void setReportSink(ReportSink sink) override;
+
+  signals:
+    // Any observable state changed (commands, lamps, tone, arming, plug, report).
+    void changed();
+
+  private:
+    void command(int code);
+    void powerUp();
+    void sendIfChanged();
+    bool validButton(Button button) const;
+    int transmitterFor(Button button) const;
+
+    int model_;
+    ModuleKind kind_;
+    int firstSlot_;
+    std::string path_;
+    bool plugged_ = true;
+    int generation_ = 1;
+    ReportSink sink_;
+    std::vector<int> commands_;
+    bool armed_ = false;
+    bool identityPending_ = false;
+    std::vector<Button> latched_;
+    std::vector<Button> lamps_;
+    Tone tone_ = Tone::Off;
+    std::array<std::uint8_t, 4> lastSent_{};
+    bool sentAny_ = false;
+    int channel_ = 0;
+    int pendingOldCode_ = 0;
+    std::vector<Transmitter> transmitters_;
+};
+
+}  // namespace sim
