@@ -56,12 +56,22 @@ QByteArray setupFileBytes(const MatchSettings& s) {
 }
 
 std::optional<QString> writeSetupFile(const QString& path, const MatchSettings& settings) {
+    // Unbuffered, so that a short write (a full disk) is seen here: through the buffer
+    // the final flush loses it and commit() would put a cut-off file in place.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return file.errorString();
     }
     const QByteArray bytes = setupFileBytes(settings);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            return file.errorString();  // the temporary file is discarded
+        }
+        written += n;
+    }
+    if (!file.commit()) {
         return file.errorString();
     }
     return std::nullopt;
