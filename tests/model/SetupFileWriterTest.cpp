@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QDir>
 
+#include "FileSizeLimit.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
 #include "model/SetupFileWriter.h"
@@ -175,26 +174,6 @@ TEST(SetupFileWriter, AMissingFolderOrAFileAsFolderFailsWithADescription) {
     EXPECT_EQ(folder.read("plain"), "not a folder");
 }
 
-// Limits the size of files this process may write, as a full disk would.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-
-  private:
-    rlimit old_{};
-    sighandler_t oldHandler_{};
-};
-
 TEST(SetupFileWriter, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     test::TempFolder folder;
     const QByteArray old = crlfJoined(defaultFileLines());
@@ -203,7 +182,7 @@ TEST(SetupFileWriter, AWriteThatFailsPartWayLeavesTheOldFileWhole) {
     changed.rosterText[0] = "Changed";
     std::optional<QString> error;
     {
-        FileSizeLimit limit(200);  // far less than the 1 KB of a set-up file
+        test::FileSizeLimit limit(200);  // far less than the 1 KB of a set-up file
         error = model::writeSetupFile(path, changed);
     }
     ASSERT_TRUE(error.has_value());
