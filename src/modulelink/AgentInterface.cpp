@@ -1,0 +1,165 @@
+#include "modulelink/AgentInterface.h"
+
+#include <cmath>
+
+#include "modulelink/ReportBits.h"
+
+namespace modulelink {
+
+namespace {
+
+bool hasPhysicalRange(const AgentVariable& v) {
+    return !(v.physicalMinimum == 0 && v.physicalMaximum == 0) &&
+           v.logicalMaximum != v.logicalMinimum;
+}
+
+std::int32_t roundToInt32(double v) {
+    if (!(v > -2147483648.0)) {
+        return INT32_MIN;
+    }
+    if (!(v < 2147483647.0)) {
+        return INT32_MAX;
+    }
+    return static_cast<std::int32_t>(std::lround(v));
+}
+
+}  // namespace
+
+std::int32_t AgentVariable::scaled() const {
+    if (!hasPhysicalRange(*this)) {
+        return value;
+    }
+    const double span = double(physicalMaximum) - double(physicalMinimum);
+    return roundToInt32(physicalMinimum + (double(value) - logicalMinimum) * span /
+                                              (double(logicalMaximum) - logicalMinimum));
+}
+
+void AgentVariable::setScaled(std::int32_t scaledValue) {
+    if (!hasPhysicalRange(*this) || physicalMaximum == physicalMinimum) {
+        value = scaledValue;
+        return;
+    }
+    const double span = double(logicalMaximum) - double(logicalMinimum);
+    value = roundToInt32(logicalMinimum + (double(scaledValue) - physicalMinimum) * span /
+                                              (double(physicalMaximum) - physicalMinimum));
+}
+
+void AgentInterface::build(const HidReportDescriptor& descriptor, int reportBase,
+                           int variableBase) {
+    numberedReports = descriptor.numberedReports;
+    reports.clear();
+    variables.clear();
+    for (const HidReport& layout : descriptor.reports) {
+        const int local = static_cast<int>(reports.size());
+        reports.push_back(AgentReport{reportBase + local, layout, false});
+        for (std::uint32_t f = 0; f < layout.fields.size(); ++f) {
+            const HidField& field = layout.fields[f];
+            if (field.isConstant()) {
+                continue;  // padding: on the wire, never a variable
+            }
+            AgentVariable v;
+            v.reportIndex = reportBase + local;
+            v.localReport = local;
+            v.reportType = layout.type;
+            v.fieldNumber = f;
+            v.bitSize = field.bitSize;
+            v.flags = field.flags;
+            v.logicalMinimum = field.logicalMinimum;
+            v.logicalMaximum = field.logicalMaximum;
+            v.physicalMinimum = field.physicalMinimum;
+            v.physicalMaximum = field.physicalMaximum;
+            v.stringIndex = field.stringIndex;
+            if (field.isVariable()) {
+                for (std::uint32_t i = 0; i < field.count; ++i) {
+                    v.usage = field.usageOfElement(i);
+                    v.bitOffset = field.bitOffset + i * field.bitSize;
+                    v.index = variableBase + static_cast<int>(variables.size());
+                    variables.push_back(v);
+                }
+            } else {
+                v.arrayUsage = true;
+                v.bitOffset = field.bitOffset;
+                for (std::uint32_t i = 0; i < field.usages.size(); ++i) {
+                    v.usage = field.usages[i];
+                    v.arrayPosition = i;
+                    v.index = variableBase + static_cast<int>(variables.size());
+                    variables.push_back(v);
+                }
+            }
+        }
+    }
+    mostRecent.assign(reports.size(), Bytes{});
+}
+
+QString AgentInterface::name() const {
+    return info.productName.isEmpty() ? QString::fromStdString(info.path) : info.productName;
+}
+
+int AgentInterface::localReportOfInput(std::uint8_t id) const {
+    for (std::size_t i = 0; i < reports.size(); ++i) {
+        if (reports[i].layout.type == HidReportType::Input && reports[i].layout.id == id) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+Bytes AgentInterface::payloadOf(const Bytes& whole) const {
+    if (!numberedReports) {
+        return whole;
+    }
+    return whole.empty() ? Bytes{} : Bytes(whole.begin() + 1, whole.end());
+}
+
+void AgentInterface::unpack(int localReport, const Bytes& payload) {
+    const HidReport& layout = reports.at(static_cast<std::size_t>(localReport)).layout;
+    for (AgentVariable& v : variables) {
+        if (v.localReport != localReport) {
+            continue;
+        }
+        const bool isSigned = v.logicalMinimum < 0;
+        if (!v.arrayUsage) {
+            v.value = extendValue(readBits(payload, v.bitOffset, v.bitSize), v.bitSize, isSigned);
+            continue;
+        }
+        // An array element holds logicalMinimum + the position of the usage it selects.
+        const HidField& field = layout.fields[v.fieldNumber];
+        const std::int64_t wanted = std::int64_t{v.logicalMinimum} + v.arrayPosition;
+        v.value = 0;
+        for (std::uint32_t e = 0; e < field.count; ++e) {
+            const std::int32_t element =
+                extendValue(readBits(payload, field.bitOffset + e * field.bitSize, field.bitSize),
+                            field.bitSize, isSigned);
+            if (element == wanted) {
+                v.value = 1;
+                break;
+            }
+        }
+    }
+}
+
+Bytes AgentInterface::pack(int localReport) const {
+    const HidReport& layout = reports.at(static_cast<std::size_t>(localReport)).layout;
+    Bytes payload(layout.payloadBytes(), 0);
+    std::vector<std::uint32_t> arrayFill(layout.fields.size(), 0);  // elements used per field
+    for (const AgentVariable& v : variables) {
+        if (v.localReport != localReport) {
+            continue;
+        }
+        if (!v.arrayUsage) {
+            writeBits(payload, v.bitOffset, v.bitSize, static_cast<std::uint32_t>(v.value));
+            continue;
+        }
+        const HidField& field = layout.fields[v.fieldNumber];
+        std::uint32_t& used = arrayFill[v.fieldNumber];
+        if (v.value != 0 && used < field.count) {
+            const auto element =
+                static_cast<std::uint32_t>(std::int64_t{v.logicalMinimum} + v.arrayPosition);
+            writeBits(payload, field.bitOffset + used * field.bitSize, field.bitSize, element);
+            ++used;
+        }
+    }
+    return payload;
+}
+
+}  // namespace modulelink

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "modulelink/HidDescriptor.h"
+#include "modulelink/HidTransport.h"
+
+namespace modulelink {
+
+// One variable of an open interface: one element of a variable field, or one usage of an
+// array field (value 1 while the array holds that usage).
+struct AgentVariable {
+    int index = -1;           // in the agent's list of all variables
+    int reportIndex = -1;     // in the agent's list of all reports
+    int localReport = -1;     // position in its interface's report list
+    std::uint32_t usage = 0;  // extended: page << 16 | id
+    HidReportType reportType = HidReportType::Input;
+    std::uint32_t fieldNumber = 0;  // which field of its report
+    std::uint32_t bitOffset = 0;    // of the element (variable) or of the field (array)
+    std::uint32_t bitSize = 0;
+    std::uint32_t arrayPosition = 0;  // array usages: position in the field's usage list
+    bool arrayUsage = false;
+    std::uint32_t flags = 0;
+    std::int32_t logicalMinimum = 0;
+    std::int32_t logicalMaximum = 0;
+    std::int32_t physicalMinimum = 0;
+    std::int32_t physicalMaximum = 0;
+    std::uint32_t stringIndex = 0;
+    std::int32_t value = 0;
+    int scaleMode = 0;
+    QString name;
+
+    bool isButton() const { return arrayUsage || bitSize == 1; }
+    std::int32_t scaled() const;
+    void setScaled(std::int32_t scaledValue);
+};
+
+struct AgentReport {
+    int index = -1;
+    HidReport layout;
+    bool everArrived = false;
+};
+
+// An open interface with its reports, variables and pending input reports.
+struct AgentInterface {
+    HidDeviceInfo info;
+    std::unique_ptr<HidConnection> connection;
+    std::int32_t handle = 0;
+    bool numberedReports = false;
+    std::vector<AgentReport> reports;
+    std::vector<AgentVariable> variables;
+    std::deque<Bytes> pending;      // whole reports as read (id byte first when numbered)
+    std::vector<Bytes> mostRecent;  // per report: last payload that arrived
+
+    // Lays out reports and variables, numbering them from the given bases.
+    void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);
+    QString name() const;
+    int localReportOfInput(std::uint8_t id) const;
+    // The report's payload (after the id byte) from a whole report.
+    Bytes payloadOf(const Bytes& whole) const;
+    // Fills the report's variables from a payload, and builds a payload from them.
+    void unpack(int localReport, const Bytes& payload);
+    Bytes pack(int localReport) const;
+};
+
+}  // namespace modulelink
