@@ -144,13 +144,4 @@ TEST(RfSettling, LeaderBoardSendsNothingInTheWindow) {
     EXPECT_GT(h.modules.polls, 0);
 }
 
-TEST(ScoreMark, BannerScoreTurnsGreenOnlyForTheAnsweringTeam) {
-    EngineHarness h(2012, 1);
-    h.view.rows = {{teamName(1)}, {teamName(0)}};
-    h.armAndSettle();
-    h.modules.press(1, 255 ^ 2);
-    h.advance(2);
-    EXPECT_EQ(h.view.scoreColors(), (std::vector{buttonFace, green}));
-}
-
 }  // namespace

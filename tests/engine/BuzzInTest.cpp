@@ -123,12 +123,4 @@ TEST_F(ClassicBoard, TimerContinuesAfterBuzzWhenTheOptionIsOn) {
     EXPECT_TRUE(h.engine.responseTimer().enabled());
 }
 
-TEST_F(ClassicBoard, SecondPressOfALockedSystemIsNeverSeen) {
-    h.armAndSettle();
-    buzz(0, 1);
-    buzz(1, 1);
-    h.advance(100);
-    EXPECT_EQ(h.view.name, playerName(0, 1));
-}
-
 }  // namespace
