@@ -89,9 +89,12 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
   private:
     void command(int code);
     void powerUp();
-    void sendIfChanged();
+    void sendIfChanged(bool force = false);
+    void latchRf(const std::vector<Button>& buttons);
     bool validButton(Button button) const;
-    int transmitterFor(Button button) const;
+    // Transmitter k (1..32) is team (k-1)/5+1, player (k-1)%5+1 of the press API.
+    static std::size_t transmitterSlot(Button button);
+    void radioCommand(int code);
 
     int model_;
     ModuleKind kind_;
@@ -107,7 +110,6 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     std::vector<Button> lamps_;
     Tone tone_ = Tone::Off;
     std::array<std::uint8_t, 4> lastSent_{};
-    bool sentAny_ = false;
     int channel_ = 0;
     int pendingOldCode_ = 0;
     std::vector<Transmitter> transmitters_;

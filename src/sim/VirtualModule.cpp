@@ -1,0 +1,298 @@
+#include "sim/VirtualModule.h"
+
+#include <algorithm>
+
+#include "sim/ModuleDescriptors.h"
+#include "sim/ReportCodes.h"
+
+namespace sim {
+
+namespace {
+
+constexpr int kReset = 123;
+constexpr int kLock = 124;
+constexpr int kArm = 125;
+constexpr int kLightLatched = 0;
+constexpr int kToneOff = 127;
+
+}  // namespace
+
+VirtualModule::VirtualModule(int model, int firstSlot, std::string path, QObject* parent)
+    : QObject(parent),
+      model_(model),
+      kind_(kindOfModel(model)),
+      firstSlot_(kindOfModel(model) == ModuleKind::Rf ? 1 : firstSlot),
+      path_(std::move(path)) {
+    transmitters_.resize(kRfTransmitters);
+    for (int k = 0; k < kRfTransmitters; ++k) {
+        transmitters_[static_cast<std::size_t>(k)].code = k + 1;
+    }
+    powerUp();
+}
+
+VirtualModule::~VirtualModule() = default;
+
+std::vector<int> VirtualModule::teams() const {
+    switch (kind_) {
+        case ModuleKind::OneTeam:
+            return {firstSlot_};
+        case ModuleKind::TwoTeam:
+            return {firstSlot_, firstSlot_ + 1};
+        case ModuleKind::Rf:
+            break;
+    }
+    return {1, 2, 3, 4};
+}
+
+int VirtualModule::playersPerTeam() const {
+    return model_ == 2012 ? 4 : 5;
+}
+
+QString VirtualModule::label() const {
+    switch (kind_) {
+        case ModuleKind::OneTeam:
+            return QStringLiteral("%1:%2").arg(model_).arg(firstSlot_);
+        case ModuleKind::TwoTeam:
+            return QStringLiteral("%1:%2-%3").arg(model_).arg(firstSlot_).arg(firstSlot_ + 1);
+        case ModuleKind::Rf:
+            break;
+    }
+    return QString::number(model_);
+}
+
+void VirtualModule::powerUp() {
+    armed_ = false;
+    identityPending_ = false;
+    latched_.clear();
+    lamps_.clear();
+    tone_ = Tone::Off;
+    pendingOldCode_ = 0;
+    lastSent_ = idleReport(model_, firstSlot_);
+}
+
+bool VirtualModule::validButton(Button button) const {
+    if (button.player < 1 || button.player > playersPerTeam()) {
+        return false;
+    }
+    if (kind_ == ModuleKind::Rf) {
+        return button.team >= 1 && (button.team - 1) * 5 + button.player <= kRfTransmitters;
+    }
+    const std::vector<int> served = teams();
+    return std::find(served.begin(), served.end(), button.team) != served.end();
+}
+
+bool VirtualModule::press(const std::vector<Button>& buttons) {
+    if (!plugged_ || !armed_ || !latched_.empty() || buttons.empty()) {
+        return false;
+    }
+    if (!std::all_of(buttons.begin(), buttons.end(), [this](Button b) { return validButton(b); })) {
+        return false;
+    }
+    if (kind_ == ModuleKind::Rf) {
+        latchRf(buttons);
+    } else {
+        for (const Button& b : buttons) {
+            if (std::find(latched_.begin(), latched_.end(), b) == latched_.end()) {
+                latched_.push_back(b);
+            }
+        }
+    }
+    if (latched_.empty()) {
+        return false;
+    }
+    sendIfChanged();
+    emit changed();
+    return true;
+}
+
+// One unit code fits a report: the first transmitter heard on the module's channel wins.
+void VirtualModule::latchRf(const std::vector<Button>& buttons) {
+    for (const Button& b : buttons) {
+        const Transmitter& t = transmitters_[transmitterSlot(b)];
+        if (t.channel == channel_) {
+            latched_.push_back(b);
+            return;
+        }
+    }
+}
+
+bool VirtualModule::pressTransmitter(int k) {
+    if (k < 1 || k > kRfTransmitters || kind_ != ModuleKind::Rf) {
+        return false;
+    }
+    return press({Button{(k - 1) / 5 + 1, (k - 1) % 5 + 1}});
+}
+
+std::size_t VirtualModule::transmitterSlot(Button button) {
+    return static_cast<std::size_t>((button.team - 1) * 5 + button.player - 1);
+}
+
+void VirtualModule::plug() {
+    if (plugged_) {
+        return;
+    }
+    plugged_ = true;
+    ++generation_;
+    sink_ = {};
+    powerUp();
+    emit changed();
+}
+
+void VirtualModule::unplug() {
+    if (!plugged_) {
+        return;
+    }
+    plugged_ = false;
+    emit changed();
+}
+
+bool VirtualModule::lampLit(Button button) const {
+    return std::find(lamps_.begin(), lamps_.end(), button) != lamps_.end();
+}
+
+std::array<std::uint8_t, 4> VirtualModule::data() const {
+    if (identityPending_) {
+        return identityReport(model_, firstSlot_);
+    }
+    if (latched_.empty()) {
+        return idleReport(model_, firstSlot_);
+    }
+    if (kind_ == ModuleKind::Rf) {
+        const Button b = latched_.front();
+        return rfPressReport(transmitters_[transmitterSlot(b)].code);
+    }
+    return pressReport(model_, firstSlot_, latched_);
+}
+
+const VirtualModule::Transmitter& VirtualModule::transmitter(int k) const {
+    return transmitters_.at(static_cast<std::size_t>(std::clamp(k, 1, kRfTransmitters) - 1));
+}
+
+void VirtualModule::setProgramming(int k, bool on) {
+    if (k >= 1 && k <= kRfTransmitters) {
+        transmitters_[static_cast<std::size_t>(k - 1)].programming = on;
+        emit changed();
+    }
+}
+
+void VirtualModule::setTransmitterChannel(int k, int channel) {
+    if (k >= 1 && k <= kRfTransmitters) {
+        transmitters_[static_cast<std::size_t>(k - 1)].channel = channel;
+        emit changed();
+    }
+}
+
+modulelink::HidDeviceInfo VirtualModule::deviceInfo() const {
+    modulelink::HidDeviceInfo info;
+    info.path = path_;
+    info.vendorId = kTeamModuleVendorId;
+    info.productId = static_cast<std::uint16_t>(model_);
+    info.interfaceNumber = 0;
+    info.productName = QStringLiteral("Quorvantix Team Module %1 (virtual)").arg(label());
+    info.manufacturer = QStringLiteral("Quorvantix");
+    return info;
+}
+
+modulelink::Bytes VirtualModule::reportDescriptorBytes() const {
+    return moduleReportDescriptor(model_);
+}
+
+bool VirtualModule::receiveOutputReport(const modulelink::Bytes& data) {
+    const std::uint8_t id = usesReportIds(model_) ? kRfOutputReportId : 0;
+    if (!plugged_ || data.size() < 2 || data[0] != id) {
+        return false;
+    }
+    command(data[1]);
+    return true;
+}
+
+void VirtualModule::setReportSink(ReportSink sink) {
+    sink_ = std::move(sink);
+}
+
+void VirtualModule::sendIfChanged(bool force) {
+    const std::array<std::uint8_t, 4> now = data();
+    if (!force && now == lastSent_) {
+        return;
+    }
+    lastSent_ = now;
+    if (!sink_ || !plugged_) {
+        return;
+    }
+    modulelink::Bytes report;
+    if (usesReportIds(model_)) {
+        report.push_back(kRfInputReportId);
+    }
+    report.insert(report.end(), now.begin(), now.end());
+    report.resize(report.size() + kInputPayload - now.size(), 0);
+    sink_(report);
+}
+
+void VirtualModule::command(int code) {
+    commands_.push_back(code);
+    bool forceReport = false;
+    if (code == kReset) {
+        powerUp();
+        identityPending_ = true;
+        forceReport = true;  // the host reads the identity right after a reset
+    } else if (code == kArm) {
+        armed_ = true;
+        identityPending_ = false;
+        latched_.clear();
+        lamps_.clear();
+    } else if (code == kLock) {
+        armed_ = false;
+        lamps_.clear();
+    } else if (code == kLightLatched) {
+        lamps_ = latched_;
+    } else if (code >= 1 && code <= 5) {
+        int team = latched_.empty() ? 0 : latched_.front().team;
+        if (team == 0 && kind_ == ModuleKind::OneTeam) {
+            team = firstSlot_;
+        }
+        if (team != 0 && !lampLit({team, code})) {
+            lamps_.push_back({team, code});
+        }
+    } else if (code == 22) {
+        tone_ = Tone::Buzz;
+    } else if (code == 20) {
+        tone_ = Tone::TimerExpired;
+    } else if (code == 21) {
+        tone_ = Tone::ClockExpired;
+    } else if (code == kToneOff) {
+        tone_ = Tone::Off;
+    } else if (kind_ == ModuleKind::Rf) {
+        radioCommand(code);
+    }
+    sendIfChanged(forceReport);
+    emit changed();
+}
+
+// Radio codes reach the transmitters that are in programming mode.
+void VirtualModule::radioCommand(int code) {
+    if (code >= 128 && code <= 143) {
+        channel_ = code - 128;
+        for (Transmitter& t : transmitters_) {
+            if (t.programming) {
+                t.channel = channel_;
+            }
+        }
+    } else if (code >= 161 && code <= 192) {
+        pendingOldCode_ = code - 160;
+    } else if (code >= 193 && code <= 224) {
+        for (Transmitter& t : transmitters_) {
+            if (t.programming && pendingOldCode_ != 0 && t.code == pendingOldCode_) {
+                t.code = code - 192;
+            }
+        }
+        pendingOldCode_ = 0;
+    } else if (code >= 225 && code <= 233) {
+        for (Transmitter& t : transmitters_) {
+            if (t.programming) {
+                t.power = code - 224;
+            }
+        }
+    }
+}
+
+}  // namespace sim

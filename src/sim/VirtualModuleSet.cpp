@@ -1,0 +1,29 @@
+#include "sim/VirtualModuleSet.h"
+
+namespace sim {
+
+VirtualModuleSet::CreateResult VirtualModuleSet::create(const QString& list) {
+    const ModuleListResult parsed = parseModuleList(list);
+    if (!parsed.ok) {
+        return {nullptr, parsed.error};
+    }
+    return {std::make_unique<VirtualModuleSet>(parsed.modules), {}};
+}
+
+VirtualModuleSet::VirtualModuleSet(const std::vector<ModuleSpec>& specs) {
+    for (const ModuleSpec& spec : specs) {
+        add(spec);
+    }
+}
+
+// The transport is declared last, so it goes first and no connection outlives a module.
+VirtualModuleSet::~VirtualModuleSet() = default;
+
+VirtualModule& VirtualModuleSet::add(const ModuleSpec& spec) {
+    const std::string path = "sim:" + std::to_string(nextNumber_++);
+    modules_.push_back(std::make_unique<VirtualModule>(spec.model, spec.firstSlot, path));
+    transport_.addDevice(*modules_.back());
+    return *modules_.back();
+}
+
+}  // namespace sim
