@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/MatchSettings.h"
+#include "ui/Color.h"
+
+namespace boards {
+
+// What the set-up menu and the set-up file readers do to any score board window.
+class Board {
+  public:
+    virtual ~Board() = default;
+    virtual void showBoard() = 0;
+    virtual void hideBoard() = 0;
+    virtual bool boardVisible() const = 0;
+    // Sets one score-step button (1, 5 or 10); selecting a button selects that step.
+    virtual void setStepButton(int step, bool selected) = 0;
+    virtual void setBoardBackColor(ui::Color color) = 0;
+    virtual void setBoardTextColor(ui::Color color) = 0;
+    // Applies the option switches that show or hide board controls, and the clock caption
+    // that "Disable Match Timer" sets.
+    virtual void applyOptions(const model::MatchSettings& settings) = 0;
+    virtual void setClockCaption(const QString& caption) = 0;
+    // Sets every score of the board to "0".
+    virtual void eraseScores() = 0;
+};
+
+// The set-up menu as the boards see it: the hidden score mirror, which team slots take
+// part, and the way back.
+class SetupMenuLink {
+  public:
+    virtual ~SetupMenuLink() = default;
+    virtual QString scoreCaption(int slot) const = 0;
+    virtual void setScoreCaption(int slot, const QString& caption) = 0;
+    // A roster box is enabled when its team slot is served by a module.
+    virtual bool nameBoxEnabled(int index) const = 0;
+    virtual void showSetupMenu() = 0;
+};
+
+}  // namespace boards

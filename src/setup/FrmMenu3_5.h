@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "boards/Board.h"
+#include "model/MatchSettings.h"
+#include "model/MatchState.h"
+#include "model/SetupFileTarget.h"
+#include "model/SetupFiles.h"
+#include "ui/Buttons.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/MenuItem.h"
+#include "ui/Platform.h"
+#include "ui/TabStrip.h"
+#include "ui/TextBox.h"
+
+namespace setup {
+
+// The rest of the console as the set-up menu sees it.
+class MenuHost {
+  public:
+    virtual ~MenuHost() = default;
+    virtual void showTitleForm() = 0;
+    virtual void ShutItDown() = 0;
+    // The board window for a choice, created on first use.
+    virtual boards::Board& board(model::BoardChoice choice) = 0;
+    // The board window for a choice if it has been created.
+    virtual boards::Board* existingBoard(model::BoardChoice choice) = 0;
+};
+
+// "Main Set-up Menu": the operator's home window. Names and timer lengths are bound to
+// the match settings; the menu bar reaches files, sound source, boards and the rest.
+class FrmMenu3_5 final : public ui::Form,
+                         public boards::SetupMenuLink,
+                         public model::SetupFileTarget {
+    Q_OBJECT
+  public:
+    FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state, ui::Platform& platform,
+               MenuHost& host);
+    ~FrmMenu3_5() override;
+
+    // Controls.
+    ui::TabStrip TabStrip1;
+    std::array<QWidget*, 4> picTab{};
+    std::array<std::unique_ptr<ui::TextBox>, model::kRosterSize> Text;
+    std::array<std::unique_ptr<ui::Label>, model::kRosterSize> rowLabel;  // "Team Name:" ...
+    std::array<std::unique_ptr<ui::TextBox>, 11> Texttimer;               // boxes 6..10
+    ui::Label Label1;
+    ui::CommandButton CommandHide;
+    std::array<std::unique_ptr<ui::Label>, model::kTeamSlots> Score;
+    int currentPage = 0;
+
+    // The menu bar, in order.
+    ui::MenuItem mnufile, mnuOpen, mnuSaveAs, mnuExit;
+    ui::MenuItem mnuSetup, mnuSndSource, mnuQvxSpeaker, mnuSndCard, mnuMoreOptions, mnuRFOptions,
+        mnuXmitterCode, mnuChangeChannel, mnuPaLevel;
+    ui::MenuItem munOptions, mnuScoreChoices, mnuLeaderBd, mnuScoreBd, mnuCutThroat, mnuSounds,
+        MnuBuzzSnd, mnuTimersnd, mnuGamesnd, mnuColors, mnubackgroundcolor, mnutextcolor,
+        mnuRestoreDefault, mnuSwapSides, mnuEraseScores;
+    ui::MenuItem mnuQuestionS, mnuQuestionSource, mnuModeratorRead, mnuComputerGenerated,
+        mnuQuestionEditor;
+    ui::MenuItem mnuStatistics, mnuIndividual, mnuTeam, mnuMatch;
+    ui::MenuItem mnuInternet;
+    ui::MenuItem mnuHelp, mnuVersionInfo, mnuContactKorvessa;
+
+    // Procedures.
+    void OptionDisplay() override;
+    void AddToResults(const QString& text);
+    void GreyOut();
+    void SetUpFormOptions() override;
+    // Puts the settings into the boxes and check marks (after a file was read).
+    void showSettings() override;
+    // The effect of one option switch, run whenever its value changes.
+    void runOptionEffect(model::OptionBox box);
+
+    // Handlers.
+    void TabStrip1_Click();
+    void CommandHide_Click();
+    void mnuExit_Click();
+    void mnuQvxSpeaker_Click();
+    void mnuSndCard_Click();
+    void chooseBoard(model::BoardChoice choice);
+    void mnuVersionInfo_Click();
+
+    // boards::SetupMenuLink
+    QString scoreCaption(int slot) const override;
+    void setScoreCaption(int slot, const QString& caption) override;
+    bool nameBoxEnabled(int index) const override;
+    void showSetupMenu() override { show(); }
+
+    // The file procedures (open, save, restore, rescue file).
+    model::SetupFiles& files() { return files_; }
+
+    // model::SetupFileTarget
+    void setStepButton(model::BoardChoice board, int step, bool selected) override;
+    void showBoard(model::BoardChoice board) override;
+    void hideBoard(model::BoardChoice board) override;
+    void bringSetupMenuToFront() override { show(); }
+    void setbackcolor() override;
+    void SetForeColor() override;
+    void optionBoxChanged(model::OptionBox box) override { runOptionEffect(box); }
+
+  protected:
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Close() override { mnuExit_Click(); }
+
+  private:
+    void buildPages();
+    void buildTimerBoxes();
+    void wireMenus();
+    void showMenuMarks();
+    void matchTimerEffect();
+    void applyToBoards(const std::function<void(boards::Board&)>& apply);
+
+    model::MatchSettings& settings_;
+    model::MatchState& state_;
+    ui::Platform& platform_;
+    MenuHost& host_;
+    model::SetupFiles files_;
+};
+
+}  // namespace setup

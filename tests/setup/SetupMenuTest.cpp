@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "WindowHarness.h"
+#include "model/SetupFileWriter.h"
+
+using test::WindowHarness;
+
+namespace {
+
+TEST(SetupMenu, FourTeamsDisableTheClassicBoardAndSwapSides) {
+    WindowHarness h(2012, 4, {0, 1, 2, 3});
+    h.menu->show();
+    EXPECT_FALSE(h.menu->mnuScoreBd.enabled());
+    EXPECT_FALSE(h.menu->mnuSwapSides.enabled());
+
+    WindowHarness two(2012, 2, {0, 1});
+    two.menu->show();
+    EXPECT_TRUE(two.menu->mnuScoreBd.enabled());
+    EXPECT_TRUE(two.menu->mnuSwapSides.enabled());
+}
+
+TEST(SetupMenu, OnlyServedTeamSlotsCanBeEdited) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_TRUE(h.menu->Text[row]->enabled());
+        EXPECT_FALSE(h.menu->Text[12 + row]->enabled()) << "team 3 has no module";
+    }
+    EXPECT_EQ(h.menu->Text[12]->text(), "Team 3");
+}
+
+TEST(SetupMenu, TypedNamesAndTimesGoStraightIntoTheSettings) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    QTest::keyClicks(h.menu->Text[1]->widget(), "!");
+    h.menu->Texttimer[7]->setText("7");
+    EXPECT_EQ(h.settings.rosterText[1], "One!");
+    EXPECT_EQ(h.settings.tossUpTime, "7");
+}
+
+TEST(SetupMenu, FifthPlayersShowOnlyOnModelsThatHaveThem) {
+    WindowHarness four(2012, 2, {0, 1});
+    four.menu->show();
+    EXPECT_FALSE(four.menu->Text[5]->visible());
+    WindowHarness five(512, 2, {0, 1});
+    five.menu->show();
+    EXPECT_TRUE(five.menu->Text[5]->visible());
+    EXPECT_TRUE(five.menu->Text[59]->visible());
+}
+
+TEST(SetupMenu, TabClicksSwapPagesAndTheShowingTabDoesNothing) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    EXPECT_EQ(h.menu->TabStrip1.selectedIndex(), 1);
+    EXPECT_FALSE(h.menu->picTab[0]->isHidden());
+    for (QWidget* page : h.menu->picTab) {
+        EXPECT_TRUE(page->isEnabled());
+    }
+    h.menu->TabStrip1.select(1);
+    EXPECT_FALSE(h.menu->picTab[0]->isHidden());
+    h.menu->TabStrip1.select(4);
+    EXPECT_TRUE(h.menu->picTab[0]->isHidden());
+    EXPECT_FALSE(h.menu->picTab[3]->isHidden());
+    EXPECT_EQ(h.menu->currentPage, 3);
+}
+
+TEST(SetupMenu, SummaryListsTheOptionsInOrder) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.settings.radioChannel = "3";
+    h.settings.lockSecondResponder = true;
+    h.menu->show();
+    EXPECT_EQ(h.menu->Label1.caption(),
+              "Currently Selected Options List\r\n(Use Menu to change options)\r\n\r\n"
+              "Channel # selected:  3\r\nTransmitter Power Level selected:  9\r\n"
+              "*Moderator Read Question Mode is ON.\r\n* Quorvantix speakers are ON.\r\n"
+              "* Sound card is ON.\r\n* Classic ScoreBoard display selected\r\n"
+              "* System 'locks-up' second place respondent.\r\n");
+}
+
+TEST(SetupMenu, BothSoundsOffSaysSoundIsOff) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    h.menu->mnuQvxSpeaker.click();
+    h.menu->mnuSndCard.click();
+    EXPECT_EQ(h.platform.messageTexts().mid(h.platform.messageTexts().size() - 2),
+              (QStringList{"Quorvantix Team Module speakers are now OFF.",
+                           "Computer Sound Card is now OFF."}));
+    EXPECT_TRUE(h.menu->Label1.caption().contains("* Sound is OFF\r\n"));
+    EXPECT_FALSE(h.menu->Label1.caption().contains("speakers are ON"));
+    EXPECT_FALSE(h.menu->Label1.caption().contains("Sound card is ON"));
+    EXPECT_FALSE(h.menu->mnuQvxSpeaker.checked());
+}
+
+TEST(SetupMenu, LoadReadsTheRescueFileOnceAndDeletesIt) {
+    WindowHarness h(4097, 2, {0, 1});
+    model::MatchSettings saved;
+    saved.rosterText[0] = "Rescued";
+    ASSERT_FALSE(model::writeSetupFile(h.folder.file("QvxRescueFile.txt"), saved).has_value());
+    h.menu->show();
+    EXPECT_EQ(h.menu->Text[0]->text(), "Rescued");
+    EXPECT_FALSE(QFile::exists(h.folder.file("QvxRescueFile.txt")));
+}
+
+TEST(SetupMenu, AnUnconfirmedModuleListShowsTheStartUpWindowAgain) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.state.moduleListConfirmed = false;
+    h.menu->show();
+    EXPECT_EQ(h.titleShows, 1);
+}
+
+TEST(SetupMenu, ExitShutsDownWithoutSaving) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    h.menu->mnuExit.click();
+    EXPECT_TRUE(h.state.shutdownInProgress);
+    EXPECT_EQ(h.shutdowns, 1);
+    EXPECT_FALSE(QFile::exists(h.folder.file("QvxUSBsetup.txt")));
+}
+
+TEST(SetupMenu, DisablingTheMatchTimerShowsZeroOnTheClocksAndRemembersTheTime) {
+    WindowHarness h(4097, 2, {0, 1});
+    auto& board = h.openBoard();
+    h.settings.matchTimerDisabled = true;
+    h.menu->optionBoxChanged(model::OptionBox::CheckDisableMatchTimer);
+    EXPECT_EQ(board.clocklabel.caption(), "0:00");
+    EXPECT_EQ(h.state.savedMatchTime, "15:00");
+    h.settings.matchTimerDisabled = false;
+    h.menu->optionBoxChanged(model::OptionBox::CheckDisableMatchTimer);
+    EXPECT_EQ(board.clocklabel.caption(), "15:00");
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeModuleExchange.h"
+#include "ManualClock.h"
+#include "QtPrinters.h"
+#include "RecordingPlatform.h"
+#include "TempFolder.h"
+#include "boards/ScoreBoard3.h"
+#include "setup/FrmMenu3_5.h"
+
+namespace test {
+
+// The set-up menu and the classic board as the console wires them, on fake modules.
+struct WindowHarness : setup::MenuHost {
+    TempFolder folder;
+    model::MatchSettings settings;
+    model::MatchState state;
+    RecordingPlatform platform{folder.path()};
+    ManualClock clock;
+    std::vector<std::string> log;
+    std::unique_ptr<FakeModuleExchange> modules;
+    std::unique_ptr<setup::FrmMenu3_5> menu;
+    std::unique_ptr<boards::ScoreBoard3> classic;
+    int titleShows = 0;
+    int shutdowns = 0;
+
+    // Modules serving the given team slots (0-based); teamCount as the module check set it.
+    WindowHarness(int modelNumber, int teamCount, std::vector<int> servedSlots,
+                  int moduleCount = 2) {
+        state.modelNumber = modelNumber;
+        state.teamCount = teamCount;
+        for (int slot : servedSlots) {
+            state.teamModuleHandle[slot] = 100 + slot;
+        }
+        state.moduleListConfirmed = true;
+        state.startupComplete = true;
+        modules = std::make_unique<FakeModuleExchange>(state, clock, moduleCount, log);
+        menu = std::make_unique<setup::FrmMenu3_5>(settings, state, platform, *this);
+    }
+
+    void showTitleForm() override { ++titleShows; }
+    void ShutItDown() override { ++shutdowns; }
+    boards::Board& board(model::BoardChoice) override { return classicBoard(); }
+    boards::Board* existingBoard(model::BoardChoice) override { return classic.get(); }
+
+    boards::ScoreBoard3& classicBoard() {
+        if (!classic) {
+            classic = std::make_unique<boards::ScoreBoard3>(settings, state, *menu, *modules, clock,
+                                                            platform);
+        }
+        return *classic;
+    }
+
+    // Start-up: the menu loads and shows, then "Hide Set-up Menu" opens the board.
+    boards::ScoreBoard3& openBoard() {
+        menu->show();
+        menu->CommandHide_Click();
+        return classicBoard();
+    }
+};
+
+}  // namespace test
