@@ -80,9 +80,21 @@ std::vector<int> servedSlots(const ModuleSpec& spec) {
     return {1, 2, 3, 4};
 }
 
+ModuleListResult parseEntries(const QString& text);
+
 }  // namespace
 
 ModuleListResult parseModuleList(const QString& text) {
+    ModuleListResult result = parseEntries(text);
+    if (!result.ok) {
+        result.modules.clear();  // a bad list yields no modules at all
+    }
+    return result;
+}
+
+namespace {
+
+ModuleListResult parseEntries(const QString& text) {
     ModuleListResult result;
     if (text.trimmed().isEmpty()) {
         result.error = QStringLiteral("the module list is empty");
@@ -114,5 +126,7 @@ ModuleListResult parseModuleList(const QString& text) {
     result.ok = true;
     return result;
 }
+
+}  // namespace
 
 }  // namespace sim
