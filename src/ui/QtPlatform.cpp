@@ -119,6 +119,9 @@ void QtPlatform::playSound(const QString& path, int /*flags*/) {
     // Always asynchronous: QSoundEffect plays on its own and never blocks the event loop.
     // Without an audio device it stays silent.
     sound_.stop();
+    if (path.isEmpty()) {
+        return;  // no sound chosen
+    }
     sound_.setSource(QUrl::fromLocalFile(path));
     sound_.play();
 }
