@@ -26,6 +26,10 @@ Form::~Form() {
     if (g_front == this) {
         g_front = nullptr;
     }
+    // No more events for this form while its widgets go away.
+    qApp->removeEventFilter(this);
+    window_->removeEventFilter(this);
+    client_->removeEventFilter(this);
     delete window_;
 }
 
@@ -100,7 +104,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     auto* target = qobject_cast<QWidget*>(watched);
-    if (target == nullptr || target->window() != window_.data()) {
+    if (target == nullptr || target->window() != window_) {
         return false;
     }
     if (type == QEvent::MouseButtonPress) {

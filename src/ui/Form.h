@@ -53,7 +53,7 @@ class Form : public QObject {
   private:
     void becomeFront();
 
-    QPointer<QMainWindow> window_;
+    QMainWindow* window_;  // owned
     QWidget* client_ = nullptr;
     Color backColor_ = colors::buttonFace;
     bool loaded_ = false;
