@@ -12,6 +12,7 @@ const ui::Font kTeamFont{"Arial Black", 64, false};
 const ui::Font kTimerFont{"Arial", 72, false};
 const ui::Font kTimerStateFont{"Arial Black", 24, false};
 const ui::Font kCaptionFont{"Arial", 14, false};
+const ui::Font kButtonFont{"Arial", 12, true};
 }  // namespace
 
 ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& state,
@@ -61,6 +62,8 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
     Labeltimerstate.setFont(kTimerStateFont);
     Label2.setFont(kCaptionFont);
     Label3.setFont(kCaptionFont);
+    Label2.setForeColor(ui::colors::white);
+    Label3.setForeColor(ui::colors::white);
     for (ui::Label* l :
          {&Labelalpha, &LabelBeta, &LabelGamma, &ascorelabel, &bscorelabel, &gscorelabel,
           &Labelteam, &NameLabel, &timerlabel, &clocklabel, &Labeltimerstate, &Label2, &Label3}) {
@@ -71,10 +74,19 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
     for (ui::CommandButton* b :
          {&CommandT, &CommandA, &CommandB, &Command20, &cmdQuestion, &Commandsetupmenu}) {
         b->setTakesFocus(false);
+        b->setFont(kButtonFont);
     }
     for (ui::OptionButton* o : {&Option1, &Option5, &Option10}) {
         o->radio()->setFocusPolicy(Qt::NoFocus);
+        o->radio()->setAutoFillBackground(true);
+        o->setFont(kButtonFont);
     }
+    // The prompt line and the diagnostic code sit on the board's background.
+    for (ui::Label* l : {&TextLabel, &Label6}) {
+        l->setTransparent(true);
+        l->setForeColor(ui::colors::white);
+    }
+    TextLabel.setFont(kCaptionFont);
     // The timer tabs and the 20-second tab show only when the options turn them on.
     for (ui::CommandButton* b : {&CommandT, &CommandA, &CommandB, &Command20}) {
         b->setVisible(false);
@@ -119,15 +131,15 @@ void ScoreBoard3::layOut() {
     layout_.place(Labeltimerstate, {56, 634, 300, 40});
     layout_.place(Label3, {668, 496, 300, 26});
     layout_.place(clocklabel, {668, 522, 300, 110});
-    layout_.place(Option1, {400, 500, 60, 28});
-    layout_.place(Option5, {482, 500, 60, 28});
-    layout_.place(Option10, {564, 500, 60, 28});
-    layout_.place(CommandT, {380, 540, 64, 32});
-    layout_.place(CommandA, {448, 540, 64, 32});
-    layout_.place(CommandB, {516, 540, 64, 32});
-    layout_.place(Command20, {584, 540, 64, 32});
-    layout_.place(cmdQuestion, {380, 600, 130, 34});
-    layout_.place(Commandsetupmenu, {518, 600, 130, 34});
+    layout_.place(Option1, {388, 498, 80, 32});
+    layout_.place(Option5, {472, 498, 80, 32});
+    layout_.place(Option10, {556, 498, 80, 32});
+    layout_.place(CommandT, {380, 546, 64, 34});
+    layout_.place(CommandA, {448, 546, 64, 34});
+    layout_.place(CommandB, {516, 546, 64, 34});
+    layout_.place(Command20, {584, 546, 64, 34});
+    layout_.place(cmdQuestion, {380, 598, 130, 36});
+    layout_.place(Commandsetupmenu, {518, 598, 130, 36});
     layout_.place(TextLabel, {20, 700, 984, 28});
     layout_.place(Label6, {4, 740, 80, 22});
     window()->resize(1024, 768);

@@ -152,3 +152,44 @@ TEST(ClassicBoard, OptionsShowTheTimerTabsAndHideThePromptLine) {
 }
 
 }  // namespace
+
+namespace {
+
+// Grabs the whole window (a widget's own grab paints its background even where the window
+// would not) and keeps a copy when QVX_SCREENSHOT_DIR names a folder, for a person to see.
+QImage grabWindow(ui::Form& form, const QString& name) {
+    const QImage image = form.window()->grab().toImage();
+    const QString dir = qEnvironmentVariable("QVX_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        image.save(dir + "/" + name + ".png");
+    }
+    return image;
+}
+
+QColor colourAtCentreOf(ui::Form& form, const QImage& image, const ui::Control& control) {
+    const QPoint centre = control.widget()->mapTo(form.window(), control.widget()->rect().center());
+    return image.pixelColor(centre);
+}
+
+TEST(ClassicBoard, MarksAndNamesArePaintedFullSize) {
+    WindowHarness h(4097, 3, {0, 1, 2});
+    h.settings.rosterText[0] = "Lincoln High Tigers";
+    auto& board = h.openBoard();
+    board.window()->resize(1280, 720);
+    board.NameLabel.setCaption("Alexandra Longname");
+    board.Labelteam.setCaption("Lincoln High Tigers");
+    board.ascorelabel.setCaption(" 125");
+    board.Labelalpha.setBackColor(ui::colors::orange);
+    board.bscorelabel.setBackColor(ui::colors::green);
+    const QImage image = grabWindow(board, "classic-board");
+    EXPECT_EQ(colourAtCentreOf(board, image, board.bscorelabel), QColor(0, 255, 0));
+    EXPECT_EQ(image.pixelColor(2, image.height() - 2), QColor(0, 0, 255)) << "board background";
+    // The name label shrinks its font to fit, but stays large on a 1280 wide board.
+    const QFontMetrics metrics(board.NameLabel.widget()->font());
+    EXPECT_LE(metrics.horizontalAdvance("Alexandra Longname"), board.NameLabel.widget()->width());
+    EXPECT_GE(board.NameLabel.widget()->font().pointSizeF(), 30);
+    h.menu->show();
+    grabWindow(*h.menu, "setup-menu");
+}
+
+}  // namespace
