@@ -1,0 +1,391 @@
+#include "modulelink/ModuleLink.h"
+
+#include <QMetaObject>
+
+#include "model/MatchSettings.h"
+#include "modulelink/HidObjectError.h"
+
+namespace modulelink {
+namespace {
+constexpr int kVendorId = 6561;
+constexpr int kIdle = 255;
+constexpr int kIdle512 = 1023;
+constexpr int kStartUp = 123;
+constexpr int kLock = 124;
+constexpr int kLight = 0;
+constexpr int kBuzz = 22;
+constexpr int kStaleReportDrains = 8;
+constexpr int kNopReaderPasses = 32;
+
+// A number as the start-up window writes it: a blank where a minus sign would stand.
+QString blankSigned(int value) {
+    return value < 0 ? QString::number(value) : " " + QString::number(value);
+}
+
+bool isOneTeamModel(int model) {
+    return model == 4097 || model == 272;
+}
+bool isTwoTeamModel(int model) {
+    return model == 2012 || model == 512;
+}
+bool isRfModel(int model) {
+    return model == 712 || model == 812;
+}
+}  // namespace
+
+ModuleLink::ModuleLink(HidAgent& agent, model::MatchState& state, ui::Platform& platform,
+                       ui::Clock& clock, StartupHost& host)
+    : agent_(agent), state_(state), platform_(platform), host_(host), tmrDelay_(clock, 200) {
+    tmrDelay_.onTick = [this] { tmrDelay_.stop(); };  // one interval: the settling window
+    connect(&agent_, &HidAgent::InterfaceOpened, this, &ModuleLink::InterfaceOpened);
+    connect(&agent_, &HidAgent::InterfaceClosed, this, &ModuleLink::InterfaceClosed);
+    connect(&agent_, &HidAgent::DeviceArrived, this, &ModuleLink::DeviceArrived);
+    connect(&agent_, &HidAgent::DeviceRemoved, this, &ModuleLink::DeviceRemoved);
+    connect(&agent_, &HidAgent::StatusMessage, this, &ModuleLink::StatusMessage);
+    connect(&agent_, &HidAgent::ReportArrived, this, &ModuleLink::ReportArrived);
+}
+
+ModuleLink::~ModuleLink() = default;
+
+void ModuleLink::Load() {
+    state_.startupComplete = false;
+    for (int i = 0; i < model::kTeamSlots; ++i) {
+        state_.teamModuleHandle[i] = 0;
+    }
+}
+
+bool ModuleLink::Activate() {
+    activating = true;
+    AddToResults("");
+    ConfigureAgent();
+    if (!FindModules()) {
+        return false;  // the operator quit; the program ends
+    }
+    platform_.seedRandom(platform_.secondsSinceMidnight());
+    activating = false;
+    return true;
+}
+
+void ModuleLink::AddToResults(const QString& text) {
+    ResultsMemo += text + "\r\n";
+    host_.captionsChanged();
+}
+
+TFourCh* ModuleLink::LastModule() const {
+    return ModuleCollection.empty() ? nullptr : ModuleCollection.back().get();
+}
+
+TFourCh* ModuleLink::moduleAt(int position) const {
+    if (position < 1 || position > moduleCount()) {
+        return nullptr;
+    }
+    return ModuleCollection[static_cast<std::size_t>(position - 1)].get();
+}
+
+void ModuleLink::ConfigureAgent() {
+    agent_.setShowOperations(false);
+    agent_.setVerbose(false);
+    agent_.PrepareAgent();
+}
+
+bool ModuleLink::FindModules() {
+    for (;;) {
+        agent_.setVID_To_Match(kVendorId);
+        agent_.setPID_To_Match(4097);
+        agent_.setSearchOnPID(false);
+        agent_.setSearchOnVID(true);
+        if (agent_.OpenMatchingDevices()) {
+            break;
+        }
+        platform_.beep();
+        const ui::MsgAnswer answer = platform_.messageBox(
+            "Please connect all Quorvantix USB Team Modules at this time.\r\n"
+            "If this message presists, an Quorvantix Module may be defective.\r\n"
+            "Report problems at https://quorvantix.example/support \r\n"
+            "When ready, Click OK. or Cancel to quit.",
+            ui::MsgButtons::OKCancel, ui::MsgIcon::Information);
+        if (answer == ui::MsgAnswer::Cancel) {
+            platform_.quit();
+            return false;
+        }
+    }
+    Label2 = "Quorvantix USB Interface From Lumetrica";
+    Label3 = "USB Vendor #: 1240";
+    host_.captionsChanged();
+    return true;
+}
+
+void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
+    state_.teamCount = 0;
+    state_.modelNumber = agent_.CurrentProductId();
+    const int vendor = agent_.CurrentVendorId();
+    Label3 = "USB Vendor ID#:" + blankSigned(vendor);
+    Label4 = "Model #:" + blankSigned(state_.modelNumber);
+    host_.captionsChanged();
+    if (state_.modelNumber == 901) {
+        state_.modelNumber = 4097;
+    }
+    state_.inputBufferCount = 32;
+    platform_.beep();
+
+    TFourCh* last = LastModule();
+    const bool fresh = last == nullptr || last->UnboundVarCount() == 0;
+    std::unique_ptr<TFourCh> created;
+    TFourCh* object = last;
+    if (fresh) {
+        created = std::make_unique<TFourCh>(state_.classDebugCounter);
+        object = created.get();
+    }
+    if (object->BindVars(agent_) < 0) {
+        platform_.messageBox("Device not recognized asTFourCh object");
+    } else if (fresh) {
+        ModuleCollection.push_back(std::move(created));
+    }
+    const std::int32_t handle = agent_.CurrentHidHandle();
+
+    TFourCh* module = moduleAt(position);
+    if (module == nullptr) {
+        return;  // the interface was not taken as a team module
+    }
+    module->Command1().setUnScaledValue(kStartUp);
+    if (!module->WriteAllReports()) {
+        platform_.messageBox(
+            "Error writitng to the Team Module.  Try disconnecting and reconnecting this "
+            "module.\rIf you are using a USB cable 15 feet or longer please replace it with a "
+            "shorter cable\rIF problem persists, moduke should be returned for service.");
+        AddToResults("THERES BEEN A WRITE ERROR");
+        return;
+    }
+    waitForClockTick();
+    for (int i = 0; i < kStaleReportDrains; ++i) {
+        ReportReader();
+    }
+    if (!module->ReadAllReports()) {
+        platform_.beep();
+        AddToResults(
+            "+ + + Unable to READ from device! Please disconnect and reconnect this unit. + + +");
+        return;
+    }
+    assignTeamSlots(handle, module->Data1().UnScaledValue());
+}
+
+// The module's identity bits (Data1 bits 7-5 of its first report) pick its team slots.
+void ModuleLink::assignTeamSlots(std::int32_t handle, int data1) {
+    const int modelNumber = state_.modelNumber;
+    const int s = data1 & 0xE0;
+    std::vector<int> served;  // 1-based slots
+    QString line;
+    if (isRfModel(modelNumber)) {
+        served = {1, 2, 3, 4};
+        line = "  RF Wireless Interface is connected and working.";
+    } else if (isTwoTeamModel(modelNumber)) {
+        const int first = s == 0xE0 ? 1 : s == 0xA0 ? 3 : s == 0x80 ? 5 : 0;
+        if (first != 0) {
+            served = {first, first + 1};
+            line = QString("  Team Interface %1-%2 is connected and working.")
+                       .arg(first)
+                       .arg(first + 1);
+        }
+    } else if (isOneTeamModel(modelNumber)) {
+        const int slot = 8 - (s >> 5);
+        served = {slot};
+        line = QString("  Team Interface %1 is connected and working.").arg(slot);
+    }
+    for (int slot : served) {
+        state_.teamModuleHandle[static_cast<std::size_t>(slot - 1)] = handle;
+    }
+    // The agent keeps 32 pending input reports for every interface on its own.
+    AddToResults(line);
+}
+
+// The module needs a moment after its reset before its reports mean anything: wait until
+// the clock reading moves on, which is at most one tick of the system clock.
+void ModuleLink::waitForClockTick() {
+    const double start = platform_.secondsSinceMidnight();
+    for (int reads = 0; reads < 100000; ++reads) {
+        if (platform_.secondsSinceMidnight() != start) {
+            return;
+        }
+    }
+}
+
+void ModuleLink::DeviceArrived(int, const QString&) {
+    platform_.beep();
+    if (!activating) {
+        agent_.OpenMatchingDevices();
+    }
+}
+
+void ModuleLink::StatusMessage(const QString& text) {
+    AddToResults(text);
+}
+
+void ModuleLink::ReportArrived(int RptIndexInIntf, int AllRptIndex) {
+    for (auto it = ModuleCollection.rbegin(); it != ModuleCollection.rend(); ++it) {
+        (*it)->HidRptArrived(this, RptIndexInIntf, AllRptIndex);
+    }
+}
+
+void ModuleLink::Command1_Click() {
+    try {
+        state_.moduleCommand = kStartUp;
+        ReportSender();
+        ReportReader();
+        state_.moduleCommand = kLock;
+        ReportSender();
+        platform_.messageBox("All systems go", ui::MsgButtons::OK, ui::MsgIcon::Information,
+                             "Initializtion Completed");
+        ReportReader();
+        host_.hideTitleForm();
+        state_.startupComplete = true;
+        state_.moduleListConfirmed = true;
+        host_.showSetupMenu();
+    } catch (const HidObjectError&) {
+        platform_.messageBox(
+            "Error retriving Quorvantix Model Number. Please reconnect Team Modules.");
+    }
+}
+
+void ModuleLink::InterfaceClosed(int NumStillOpen, const QString& AName, std::int32_t AHidHandle) {
+    platform_.beep();
+    for (int i = moduleCount(); i >= 1; --i) {
+        TFourCh* module = moduleAt(i);
+        module->HidClosed(this, NumStillOpen, AName, AHidHandle);
+        if (module->IsAllUnbound()) {
+            module->Shutdown();
+            ModuleCollection.erase(ModuleCollection.begin() + (i - 1));
+        }
+    }
+    for (int i = 1; i <= moduleCount(); ++i) {
+        const std::int32_t id = agent_.SelectOpenInterface(i - 1);
+        agent_.SelectInterface(id);
+        moduleAt(i)->ReBind(agent_);
+    }
+    for (int n = 1; n <= model::kTeamSlots; ++n) {
+        if (state_.teamModuleHandle[static_cast<std::size_t>(n - 1)] == AHidHandle) {
+            AddToResults("The Team " + blankSigned(n) +
+                         " module is DISCONNECTED or no longer working.");
+        }
+    }
+    // The start-up window comes back (and searches again) once the events of this change
+    // have run: when the module was unplugged during a match, the removal saves the set-up
+    // and shuts down first, instead of waiting behind a search for modules.
+    QMetaObject::invokeMethod(this, &ModuleLink::showTitleFormUnlessShuttingDown,
+                              Qt::QueuedConnection);
+}
+
+void ModuleLink::showTitleFormUnlessShuttingDown() {
+    if (!state_.shutdownInProgress) {
+        host_.showTitleForm();
+    }
+}
+
+void ModuleLink::DeviceRemoved(int, const QString&) {
+    if (state_.shutdownInProgress || !state_.startupComplete) {
+        platform_.beep();
+        return;
+    }
+    platform_.messageBox(
+        "Team Module has DISCONNECTED.  Program will save menu choices and shut down."
+        "TEAM SCORES WILL NOT BE SAVED. Save player names and menu? ");
+    host_.showSetupMenu();
+    host_.SaveRescueFile();
+    state_.shutdownInProgress = true;
+    ShutItDown();
+}
+
+void ModuleLink::ShutItDown() {
+    agent_.CloseAllInterfaces();
+    host_.unloadSetupMenu();
+    host_.unloadTitleForm();
+    platform_.quit();
+}
+
+void ModuleLink::ReportSender() {
+    for (const auto& module : ModuleCollection) {
+        module->Command1().setUnScaledValue(state_.moduleCommand);
+        module->WriteAllReports();  // a module that fails is dealt with by its close event
+    }
+}
+
+void ModuleLink::ReportReader() {
+    for (const auto& module : ModuleCollection) {
+        if (module->ReadAllReports()) {
+            module->Data1().UnScaledValue();
+        } else {
+            platform_.messageBox("Error reading team information.");
+        }
+    }
+    state_.teamCount = moduleCount();
+    if (isTwoTeamModel(state_.modelNumber)) {
+        state_.teamCount = 2 * moduleCount();
+    } else if (state_.modelNumber == 712) {
+        state_.teamCount = 4;
+    }
+}
+
+void ModuleLink::ReportChecker() {
+    state_.lastData1 = kIdle;
+    state_.responderCode = kIdle;
+    bool taken = false;
+    for (int i = 1; i <= moduleCount(); ++i) {
+        TFourCh& module = *moduleAt(i);
+        if (!module.ReadAllReports()) {
+            continue;
+        }
+        int code = module.Data1().UnScaledValue();
+        module.Data2().UnScaledValue();
+        const int data3 = module.Data3().UnScaledValue();
+        const int data4 = module.Data4().UnScaledValue();
+        if (state_.modelNumber == 512) {
+            code += 256 * ((data3 >> 6) & 1) + 512 * ((data3 >> 7) & 1);
+        }
+        state_.lastData1 = static_cast<std::int16_t>(code);
+        const bool pressed = code != kIdle && !(state_.modelNumber == 512 && code == kIdle512);
+        if (pressed && i != state_.excludedModule && !taken) {
+            taken = true;
+            state_.responderCode = static_cast<std::int16_t>(code);
+            state_.responderData4 = static_cast<std::int16_t>(data4);
+            state_.respondingModule = i;
+        }
+    }
+}
+
+void ModuleLink::NopReader() {
+    for (int pass = 0; pass < kNopReaderPasses; ++pass) {
+        int lastData1 = kIdle;
+        for (const auto& module : ModuleCollection) {
+            if (!module->ReadAllReports()) {
+                return;
+            }
+            lastData1 = module->Data1().UnScaledValue();
+        }
+        if (!ModuleCollection.empty() && lastData1 == kIdle) {
+            return;
+        }
+    }
+}
+
+void ModuleLink::TurnOnLights() {
+    sendToModule(state_.respondingModule, kLight);
+}
+
+void ModuleLink::TurnOnSound() {
+    sendToModule(state_.respondingModule, kBuzz);
+}
+
+bool ModuleLink::sendToModule(int position, std::int16_t command) {
+    TFourCh* module = moduleAt(position);
+    if (module == nullptr) {
+        return false;
+    }
+    module->Command1().setUnScaledValue(command);
+    return module->WriteAllReports();
+}
+
+void ModuleLink::startDelay() {
+    tmrDelay_.stop();
+    tmrDelay_.start();
+}
+
+}  // namespace modulelink

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/MatchState.h"
+#include "modulelink/HidAgent.h"
+#include "modulelink/ModuleExchange.h"
+#include "modulelink/TFourCh.h"
+#include "ui/Platform.h"
+#include "ui/Timer.h"
+
+namespace modulelink {
+
+// The windows around the module link: the start-up window it belongs to and the set-up
+// menu it hands over to.
+class StartupHost {
+  public:
+    virtual ~StartupHost() = default;
+    virtual void showTitleForm() = 0;
+    virtual void hideTitleForm() = 0;
+    virtual void unloadTitleForm() = 0;
+    virtual void showSetupMenu() = 0;
+    virtual void SaveRescueFile() = 0;
+    virtual void unloadSetupMenu() = 0;
+    // Label2..Label4 or the results list changed.
+    virtual void captionsChanged() = 0;
+};
+
+// The logic of the start-up window: finding the team modules, assigning their team slots,
+// the results list, DONE, and the exchange procedures every window uses to talk to the
+// modules (lamps, speaker, arm and lock, polling), down to the shutdown when a module is
+// unplugged during a match.
+class ModuleLink final : public QObject, public ModuleExchange {
+    Q_OBJECT
+  public:
+    ModuleLink(HidAgent& agent, model::MatchState& state, ui::Platform& platform, ui::Clock& clock,
+               StartupHost& host);
+    ~ModuleLink() override;
+
+    // Captions of the start-up window.
+    QString Label2;
+    QString Label3;
+    QString Label4;
+    QString ResultsMemo =
+        "Please confirm attached Quorvantix Team Modules are connected and working.  Attach "
+        "additional Modules at this time.  Click DONE when finished .";
+
+    // One object per open module interface, in opening order (position = index + 1).
+    std::vector<std::unique_ptr<TFourCh>> ModuleCollection;
+    bool activating = false;
+
+    // Start-up window steps.
+    void Load();
+    // The activation steps; false when the operator chose to quit.
+    bool Activate();
+    void AddToResults(const QString& text);
+    TFourCh* LastModule() const;
+    void ConfigureAgent();
+    bool FindModules();
+    void Command1_Click();  // DONE
+    void ShutItDown();
+
+    // Agent events.
+    void InterfaceOpened(int a, int b, int position, const QString& name);
+    void InterfaceClosed(int NumStillOpen, const QString& AName, std::int32_t AHidHandle);
+    void DeviceArrived(int value, const QString& text);
+    void DeviceRemoved(int value, const QString& text);
+    void StatusMessage(const QString& text);
+    void ReportArrived(int RptIndexInIntf, int AllRptIndex);
+
+    // ModuleExchange
+    void ReportSender() override;
+    void ReportReader() override;
+    void ReportChecker() override;
+    void NopReader() override;
+    void TurnOnLights() override;
+    void TurnOnSound() override;
+    bool sendToModule(int position, std::int16_t command) override;
+    int moduleCount() const override { return static_cast<int>(ModuleCollection.size()); }
+    void startDelay() override;
+    bool delayRunning() const override { return tmrDelay_.enabled(); }
+
+    const ui::Timer& tmrDelay() const { return tmrDelay_; }
+
+  private:
+    TFourCh* moduleAt(int position) const;
+    void assignTeamSlots(std::int32_t handle, int data1);
+    void waitForClockTick();
+    void showTitleFormUnlessShuttingDown();
+
+    HidAgent& agent_;
+    model::MatchState& state_;
+    ui::Platform& platform_;
+    StartupHost& host_;
+    ui::Timer tmrDelay_;
+};
+
+}  // namespace modulelink
