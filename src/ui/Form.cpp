@@ -16,8 +16,8 @@ Form::Form(const QString& caption) : window_(new QMainWindow) {
     client_ = new QWidget;
     client_->setAutoFillBackground(true);
     window_->setCentralWidget(client_);
-    window_->installEventFilter(this);
-    client_->installEventFilter(this);
+    // One application-wide filter sees the window's own events (close, resize) and every
+    // key and click inside it before the controls do.
     qApp->installEventFilter(this);
     setBackColor(backColor_);
 }
@@ -28,8 +28,6 @@ Form::~Form() {
     }
     // No more events for this form while its widgets go away.
     qApp->removeEventFilter(this);
-    window_->removeEventFilter(this);
-    client_->removeEventFilter(this);
     delete window_;
 }
 
@@ -97,7 +95,6 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Resize) {
             Form_Resize();
         }
-        return false;
     }
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) {
@@ -116,7 +113,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     }
     // An unhandled key travels up to the parents; the form sees it once, at the first.
     if (event == lastKeyEvent_ && lastKeyTarget_ != nullptr &&
-        target->isAncestorOf(lastKeyTarget_)) {
+        (target == lastKeyTarget_ || target->isAncestorOf(lastKeyTarget_))) {
         return false;
     }
     lastKeyEvent_ = event;

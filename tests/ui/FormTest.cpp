@@ -69,6 +69,14 @@ TEST(Form, KeyDownSeesEachKeyOnceEvenWhenNoControlTakesIt) {
     EXPECT_EQ(form.keys, (std::vector<int>{Qt::Key_Space}));
 }
 
+TEST(Form, AKeySentToTheWindowItselfReachesKeyDownOnce) {
+    RecordingForm form("Board");
+    form.show();
+    form.handleKeys = false;
+    QTest::keyClick(form.window(), Qt::Key_Space);
+    EXPECT_EQ(form.keys, (std::vector<int>{Qt::Key_Space}));
+}
+
 TEST(Form, AHandledKeyNeverReachesTheFocusedControl) {
     RecordingForm form("Board");
     form.show();
