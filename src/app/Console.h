@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+
+#include "boards/ScoreBoard3.h"
+#include "model/MatchSettings.h"
+#include "model/MatchState.h"
+#include "modulelink/HidAgent.h"
+#include "modulelink/HidTransport.h"
+#include "modulelink/ModuleLink.h"
+#include "modulelink/windows/TitleForm.h"
+#include "setup/FrmMenu3_5.h"
+#include "ui/Clock.h"
+#include "ui/Platform.h"
+
+namespace app {
+
+// The whole console: the match records, the module link with its start-up window, the
+// set-up menu and the boards, each window made on first use and kept for the run.
+class Console final : public modulelink::StartupHost, public setup::MenuHost {
+  public:
+    Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransport& transport);
+    ~Console() override;
+
+    // Loads and shows the start-up window, which searches for the team modules.
+    void start();
+
+    model::MatchSettings& settings() { return settings_; }
+    model::MatchState& state() { return state_; }
+    modulelink::ModuleLink& link() { return link_; }
+    modulelink::TitleForm& titleForm() { return titleForm_; }
+    setup::FrmMenu3_5& menu();
+    boards::ScoreBoard3& classicBoard();
+
+    // modulelink::StartupHost
+    void showTitleForm() override { titleForm_.show(); }
+    void hideTitleForm() override { titleForm_.hide(); }
+    void unloadTitleForm() override { titleForm_.unload(); }
+    void showSetupMenu() override { menu().show(); }
+    void SaveRescueFile() override { menu().files().SaveRescueFile(); }
+    void unloadSetupMenu() override;
+    void captionsChanged() override { titleForm_.refreshCaptions(); }
+
+    // setup::MenuHost
+    void ShutItDown() override { link_.ShutItDown(); }
+    boards::Board& board(model::BoardChoice choice) override;
+    boards::Board* existingBoard(model::BoardChoice choice) override;
+
+  private:
+    ui::Platform& platform_;
+    ui::Clock& clock_;
+    model::MatchSettings settings_;
+    model::MatchState state_;
+    modulelink::HidAgent agent_;
+    modulelink::ModuleLink link_;
+    modulelink::TitleForm titleForm_;
+    std::unique_ptr<setup::FrmMenu3_5> menu_;
+    std::unique_ptr<boards::ScoreBoard3> classic_;
+};
+
+}  // namespace app

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "ManualClock.h"
+#include "QtPrinters.h"
+#include "RecordingPlatform.h"
+#include "TempFolder.h"
+#include "app/Console.h"
+#include "sim/VirtualModuleSet.h"
+
+namespace {
+
+// The console as the program builds it, on two virtual two-team modules (teams 1-4), the
+// recording platform and the manual clock.
+struct Match : ::testing::Test {
+    test::TempFolder folder;
+    test::RecordingPlatform platform{folder.path()};
+    test::ManualClock clock;
+    std::unique_ptr<sim::VirtualModuleSet> modules =
+        sim::VirtualModuleSet::create("2012:1-2,2012:3-4").modules;
+    app::Console console{platform, clock, modules->transport()};
+
+    sim::VirtualModule& module(int position) { return modules->module(position - 1); }
+    boards::ScoreBoard3& board() { return console.classicBoard(); }
+    void space() { QTest::keyClick(board().window(), Qt::Key_Space); }
+    int last(int position) { return module(position).commands().back(); }
+
+    // Start-up, DONE, and out of the menu onto the classic board.
+    void openBoard(const QString& matchTime = "15:00") {
+        console.start();
+        console.titleForm().Command1.click();
+        console.menu().Texttimer[6]->setText(matchTime);
+        console.menu().CommandHide_Click();
+    }
+};
+
+TEST_F(Match, StartUpHandsOverToTheMenuAndTheBoard) {
+    console.start();
+    EXPECT_TRUE(console.titleForm().ResultsMemo.caption().contains(
+        "  Team Interface 3-4 is connected and working.\r\n"));
+    console.titleForm().Command1.click();
+    EXPECT_FALSE(console.titleForm().visible());
+    EXPECT_TRUE(console.menu().visible());
+    EXPECT_TRUE(platform.messageTexts().contains("All systems go"));
+    console.menu().CommandHide_Click();
+    EXPECT_TRUE(board().visible());
+    EXPECT_FALSE(console.menu().visible());
+    EXPECT_EQ(board().Labelalpha.caption(), "Team 1");
+    EXPECT_EQ(board().LabelGamma.caption(), "Team 3");
+}
+
+TEST_F(Match, APressIsShownLockedOutLitSoundedAndScored) {
+    openBoard();
+    space();
+    EXPECT_EQ(last(1), 125);
+    EXPECT_EQ(last(2), 125);
+    module(2).press({{3, 2}});
+    clock.advanceMs(20);
+    EXPECT_EQ(board().NameLabel.caption(), "Twelve");
+    EXPECT_EQ(board().Labelteam.caption(), "Team 3");
+    EXPECT_EQ(board().gscorelabel.backColor(), ui::colors::green);
+    EXPECT_EQ(last(1), 124);
+    EXPECT_TRUE(module(2).lampLit({3, 2}));
+    EXPECT_EQ(module(2).tone(), sim::Tone::Buzz);
+    clock.advanceMs(800);
+    EXPECT_EQ(module(2).tone(), sim::Tone::Off);
+
+    board().Option10.setValue(true);
+    QTest::mouseClick(board().gscorelabel.widget(), Qt::LeftButton);
+    EXPECT_EQ(board().gscorelabel.caption(), " 10");
+    module(1).press({{1, 1}});
+    clock.advanceMs(10);
+    EXPECT_EQ(board().NameLabel.caption(), "Twelve") << "the others are locked out";
+
+    space();
+    EXPECT_EQ(board().NameLabel.caption(), "");
+    module(1).press({{1, 1}});
+    clock.advanceMs(20);
+    EXPECT_EQ(board().NameLabel.caption(), "One");
+}
+
+TEST_F(Match, TheSecondResponderBlinksAndTakesOverWhenNoPointsWereGiven) {
+    openBoard();
+    console.settings().lockSecondResponder = true;
+    space();
+    module(1).press({{1, 1}});
+    clock.advanceMs(20);
+    EXPECT_EQ(board().NameLabel.caption(), "One");
+    EXPECT_EQ(board().Labelalpha.backColor(), ui::colors::orange);
+    module(2).press({{3, 4}});
+    clock.advanceMs(20);
+    EXPECT_EQ(board().LabelGamma.backColor(), ui::colors::yellow);
+    EXPECT_EQ(board().NameLabel.caption(), "One") << "the first responder keeps the floor";
+    clock.advanceMs(1000);  // past the first responder's sound
+    module(2).clearCommands();
+    clock.advanceMs(1000);
+    EXPECT_EQ(module(2).commands(), (std::vector<int>{4, 124})) << "the held player's lamp blinks";
+
+    space();
+    EXPECT_EQ(board().NameLabel.caption(), "Fourteen");
+    EXPECT_EQ(board().LabelGamma.backColor(), ui::colors::orange);
+    EXPECT_TRUE(module(2).lampLit({3, 4}));
+}
+
+TEST_F(Match, TheResponseTimerAndTheMatchClockRunOutWithTheirAlerts) {
+    openBoard("0:03");
+    board().CommandT.click();
+    EXPECT_EQ(board().timerlabel.caption(), "5");
+    clock.advanceMs(5000);
+    EXPECT_EQ(board().timerlabel.caption(), "0");
+    EXPECT_EQ(board().NameLabel.caption(), "Timer Expired");
+    EXPECT_EQ(module(1).tone(), sim::Tone::TimerExpired);
+    EXPECT_TRUE(module(1).locked());
+
+    QTest::mouseClick(board().clocklabel.widget(), Qt::LeftButton);
+    clock.advanceMs(3000);
+    EXPECT_EQ(board().clocklabel.caption(), " 0:00");
+    clock.advanceMs(1000);
+    EXPECT_EQ(board().NameLabel.caption(), "Clock Expired");
+    EXPECT_EQ(module(2).tone(), sim::Tone::ClockExpired);
+}
+
+TEST_F(Match, ScoresSurviveATripToTheMenuAndTheClockComesBackFull) {
+    openBoard("0:01");
+    board().Option5.setValue(true);
+    QTest::mouseClick(board().bscorelabel.widget(), Qt::LeftButton);
+    QTest::mouseClick(board().clocklabel.widget(), Qt::LeftButton);
+    clock.advanceMs(2000);  // the clock runs out
+    board().Commandsetupmenu.click();
+    EXPECT_TRUE(console.menu().visible());
+    EXPECT_EQ(console.menu().Score[1]->caption(), " 5");
+    EXPECT_EQ(board().NameLabel.caption(), "Time Out");
+    console.menu().CommandHide_Click();
+    EXPECT_EQ(board().bscorelabel.caption(), " 5");
+}
+
+TEST_F(Match, UnpluggingAModuleDuringTheMatchSavesTheRescueFileAndEnds) {
+    openBoard();
+    console.menu().Text[0]->setText("Owls");
+    platform.saveResults.push_back(folder.file("QvxRescueFile.txt"));
+    module(2).unplug();
+    clock.advanceMs(1000);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QFile::exists(folder.file("QvxRescueFile.txt")));
+    EXPECT_EQ(platform.quitCalls, 1);
+    EXPECT_FALSE(console.titleForm().visible());
+    EXPECT_TRUE(folder.read("QvxRescueFile.txt").contains("\r\nOwls\r\n"));
+}
+
+}  // namespace
