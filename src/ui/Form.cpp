@@ -97,6 +97,9 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyRelease) {
+        lastKeyEvent_ = nullptr;  // the next press is a new key, wherever its event lives
+    }
     if (type != QEvent::KeyPress && type != QEvent::MouseButtonPress) {
         return false;
     }

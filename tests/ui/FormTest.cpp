@@ -75,6 +75,9 @@ TEST(Form, AKeySentToTheWindowItselfReachesKeyDownOnce) {
     form.handleKeys = false;
     QTest::keyClick(form.window(), Qt::Key_Space);
     EXPECT_EQ(form.keys, (std::vector<int>{Qt::Key_Space}));
+    QTest::keyClick(form.window(), Qt::Key_Space);
+    EXPECT_EQ(form.keys, (std::vector<int>{Qt::Key_Space, Qt::Key_Space}))
+        << "a second press of the same key is a new key";
 }
 
 TEST(Form, AHandledKeyNeverReachesTheFocusedControl) {
