@@ -35,9 +35,12 @@ VirtualModulesWindow::VirtualModulesWindow(VirtualModuleSet& set, QWidget* paren
     scroll->setWidgetResizable(true);
     scroll->setWidget(panels);
 
-    auto* keys = new QLabel(QStringLiteral("Keys (players 1-5 left to right; RF transmitter k "
-                                           "is on team row (k-1)/5+1):\n") +
-                            keymap::legend());
+    auto* keys = new QLabel(
+        QStringLiteral("Keys (players 1-5 left to right; RF transmitter k is on the row of team "
+                       "(k-1)/5+1):\n") +
+        keymap::legend() +
+        QStringLiteral("\nShift-click gathers buttons to press together; right-click an RF "
+                       "transmitter for its programming mode."));
     keys->setTextFormat(Qt::PlainText);
 
     auto* bottom = new QHBoxLayout;
