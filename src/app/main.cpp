@@ -1,48 +1,76 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "app/Console.h"
 #include "modulelink/HidapiTransport.h"
 #include "sim/VirtualModuleSet.h"
+#include "sim/windows/ModelHelp.h"
+#include "sim/windows/VirtualModulesWindow.h"
 #include "ui/QtClock.h"
 #include "ui/QtPlatform.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("qvxconsole");
-    QApplication::setApplicationDisplayName("Quorvantix Console");
-    QApplication::setApplicationVersion(QVX_VERSION);
+namespace {
 
-    QCommandLineParser parser;
+const QCommandLineOption kSimulate("simulate",
+                                   "Run on virtual team modules instead of USB hardware "
+                                   "(see above).",
+                                   "LIST");
+
+// Parses the command line; --help and --version print and end the program here.
+void parse(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName("qvxconsole");
+    QCoreApplication::setApplicationVersion(QVX_VERSION);
     parser.setApplicationDescription(
         "Quorvantix Console: the operator's console of the Quorvantix quiz buzzer system.\n"
-        "Without options it talks to the team modules attached over USB.");
+        "Without options it talks to the team modules attached over USB.\n\n" +
+        sim::modelHelpText());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption simulate(
-        "simulate",
-        "Run on virtual team modules instead of USB hardware. LIST names the modules, "
-        "comma-separated: one-team 4097:SLOT, 272:SLOT, 901:SLOT (slot 1-8); two-team "
-        "2012:1-2, 2012:3-4, 2012:5-6, likewise 512; RF 712 or 812 (teams 1-4). "
-        "Default: 2012:1-2,2012:3-4.",
-        "LIST");
-    parser.addOption(simulate);
-    QStringList arguments = QApplication::arguments();
-    // "--simulate" alone takes the default list.
+    parser.addOption(kSimulate);
+    QStringList arguments = QCoreApplication::arguments();
     for (QString& a : arguments) {
-        if (a == "--simulate") {
+        if (a == "--simulate") {  // alone: the default list
             a = "--simulate=" + QString::fromLatin1(sim::kDefaultModuleList);
         }
     }
     parser.process(arguments);
+}
+
+// --help and --version need no display.
+bool asksForHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        for (const char* flag : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], flag) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (asksForHelpOrVersion(argc, argv)) {
+        QCoreApplication core(argc, argv);
+        QCommandLineParser parser;
+        parse(parser);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName("Quorvantix Console");
+    QCommandLineParser parser;
+    parse(parser);
 
     std::unique_ptr<sim::VirtualModuleSet> virtualModules;
     std::unique_ptr<modulelink::HidapiTransport> usb;
     modulelink::HidTransport* transport = nullptr;
-    if (parser.isSet(simulate)) {
-        auto created = sim::VirtualModuleSet::create(parser.value(simulate));
+    if (parser.isSet(kSimulate)) {
+        auto created = sim::VirtualModuleSet::create(parser.value(kSimulate));
         if (!created.modules) {
             std::fprintf(stderr, "qvxconsole: --simulate: %s\n", qPrintable(created.error));
             return 2;
@@ -57,6 +85,16 @@ int main(int argc, char** argv) {
     ui::QtPlatform platform;
     ui::QtClock clock;
     app::Console console(platform, clock, *transport);
+    std::unique_ptr<sim::VirtualModulesWindow> contestants;
+    if (virtualModules) {
+        contestants = std::make_unique<sim::VirtualModulesWindow>(*virtualModules);
+        contestants->takeContestantKeysEverywhere();
+        // Beside the board, at the right edge of the screen.
+        const QRect screen = QApplication::primaryScreen()->availableGeometry();
+        contestants->adjustSize();
+        contestants->move(screen.right() - contestants->width(), screen.top());
+        contestants->show();
+    }
     console.start();
     return QApplication::exec();
 }

@@ -1,5 +1,8 @@
 #include "boards/ScoreBoard3.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "engine/ScoreText.h"
 #include "model/LeadingNumber.h"
 
@@ -142,7 +145,9 @@ void ScoreBoard3::layOut() {
     layout_.place(Commandsetupmenu, {518, 598, 130, 36});
     layout_.place(TextLabel, {20, 700, 984, 28});
     layout_.place(Label6, {4, 740, 80, 22});
-    window()->resize(1024, 768);
+    // The board fills the screen it opens on (a projector, usually).
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    window()->resize(screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768));
     layout_.apply(client()->size());
 }
 

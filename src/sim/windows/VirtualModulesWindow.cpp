@@ -1,5 +1,8 @@
 #include "sim/windows/VirtualModulesWindow.h"
 
+#include <QApplication>
+#include <QLineEdit>
+
 #include <QKeyEvent>
 #include <QScrollArea>
 #include <QStringList>
@@ -132,13 +135,42 @@ void VirtualModulesWindow::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;
     }
-    const std::optional<Button> button = keymap::buttonForKey(event->key());
+    pressKey(event->key());
+}
+
+void VirtualModulesWindow::pressKey(int key) {
+    const std::optional<Button> button = keymap::buttonForKey(key);
     if (!button) {
         return;
     }
     if (VirtualModule* module = moduleForKey(*button)) {
         pressButton(*module, *button);
     }
+}
+
+void VirtualModulesWindow::takeContestantKeysEverywhere() {
+    qApp->installEventFilter(this);
+}
+
+bool VirtualModulesWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    auto* target = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (target == nullptr || target->window() == this || key->isAutoRepeat() ||
+        key->key() == Qt::Key_Space || QApplication::activeModalWidget() != nullptr) {
+        return false;
+    }
+    // A key travels from the focused control up to its window: take it at the first stop,
+    // and never from a text box.
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* first = focus != nullptr ? focus : target->window();
+    if (target != first || qobject_cast<QLineEdit*>(focus) != nullptr) {
+        return false;
+    }
+    pressKey(key->key());
+    return false;  // the board ignores contestant keys anyway
 }
 
 void VirtualModulesWindow::keyReleaseEvent(QKeyEvent* event) {

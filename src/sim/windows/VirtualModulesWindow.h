@@ -40,14 +40,19 @@ class VirtualModulesWindow final : public QWidget {
     void pressButton(VirtualModule& module, Button button);
     void gather(VirtualModule& module, Button button);
     void pressGathered();
+    // Contestant keys typed anywhere in the program (a board in front, say) press too,
+    // except into a text box or a message; the space bar stays the board's.
+    void takeContestantKeysEverywhere();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     VirtualModule* moduleForKey(Button button) const;
     void showGathered();
+    void pressKey(int key);
 
     VirtualModuleSet& set_;
     std::vector<ModulePanel*> panels_;
