@@ -149,3 +149,34 @@ TEST_F(Match, UnpluggingAModuleDuringTheMatchSavesTheRescueFileAndEnds) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Match, TabletSoftwareIsWarnedAboutOncePerDriverFound) {
+    platform.pretendExisting = {"c:\\windows\\system32\\drivers\\smartvtabletpcx64.sys",
+                                "c:\\winnt\\system32\\drivers\\smartvtabletpcx86.sys"};
+    console.start();
+    const QStringList texts = platform.messageTexts();
+    ASSERT_GE(texts.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(texts[i].startsWith(
+            "Smart Virtual Tablet PC software has been detected on this computer.\r\n"));
+        EXPECT_TRUE(
+            texts[i].endsWith("Modules at this time and reconnect the modules then prompted."));
+    }
+    EXPECT_TRUE(console.titleForm().visible());
+    EXPECT_EQ(console.titleForm().Label4.caption(), "Model #: 2012");
+}
+
+TEST_F(Match, WithoutModulesTheOperatorIsAskedUntilTheyQuit) {
+    module(1).unplug();
+    module(2).unplug();
+    platform.answers = {ui::MsgAnswer::OK, ui::MsgAnswer::OK, ui::MsgAnswer::Cancel};
+    console.start();
+    EXPECT_EQ(platform.messages.size(), 3u);
+    EXPECT_EQ(platform.quitCalls, 1);
+    EXPECT_EQ(platform.beeps, 3);
+    EXPECT_FALSE(console.menu().visible());
+}
+
+}  // namespace
