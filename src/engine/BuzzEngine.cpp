@@ -1,10 +1,10 @@
 #include "engine/BuzzEngine.h"
 
-#include "engine/ModuleCommands.h"
 #include "engine/PressDecoder.h"
 #include "engine/ScoreText.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 #include "ui/Platform.h"
 
@@ -36,8 +36,8 @@ void BuzzEngine::porttimer_Timer() {
     // Just after an arm an RF interface may still deliver presses from before it.
     if (state_.isRfModel() && modules_.delayRunning()) {
         if (policy_.rfSettlingResends) {
-            sendAll(command::kLock);
-            sendAll(command::kArm);
+            sendAll(modulelink::command::kLock);
+            sendAll(modulelink::command::kArm);
             modules_.ReportChecker();
         }
         return;
@@ -104,7 +104,7 @@ void BuzzEngine::usbwired() {
     }
     if (!secondPlaceMode) {
         porttimer_.stop();
-        sendAll(command::kLock);
+        sendAll(modulelink::command::kLock);
     }
     modules_.TurnOnLights();
     if (settings_.moduleSpeakersOn) {
@@ -158,8 +158,8 @@ bool BuzzEngine::scanRowsModeOff(const QString& name) {
 
 // Lock then re-arm: the refused press is cleared and everybody may buzz again.
 void BuzzEngine::refuse() {
-    sendAll(command::kLock);
-    sendAll(command::kArm);
+    sendAll(modulelink::command::kLock);
+    sendAll(modulelink::command::kArm);
 }
 
 void BuzzEngine::holdSecondResponder(const Press& press, const QString& name) {

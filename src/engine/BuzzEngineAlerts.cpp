@@ -1,8 +1,8 @@
 // The end of a module sound and the blinking lamp of a waiting second responder.
 #include "engine/BuzzEngine.h"
-#include "engine/ModuleCommands.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 
 namespace engine {
@@ -10,14 +10,14 @@ namespace engine {
 void BuzzEngine::soundtimer_Timer() {
     // An arm since the sound started has already silenced the modules.
     if (!state_.rearmedSinceSound) {
-        sendAll(command::kSoundOff);
+        sendAll(modulelink::command::kSoundOff);
     }
     soundtimer_.stop();
     if (settings_.lockSecondResponder) {
         // Everyone but the first responder may now buzz in as second responder.
         for (int position = 1; position <= modules_.moduleCount(); ++position) {
             if (position != state_.respondingModule) {
-                modules_.sendToModule(position, command::kArm);
+                modules_.sendToModule(position, modulelink::command::kArm);
             }
         }
     }
@@ -29,7 +29,7 @@ void BuzzEngine::TimerBlink_Timer() {
         return;
     }
     if (state_.blinkLit) {
-        modules_.sendToModule(position, command::kLock);  // lamps off
+        modules_.sendToModule(position, modulelink::command::kLock);  // lamps off
         state_.blinkLit = false;
     } else {
         modules_.sendToModule(position, state_.secondResponderPlayer);

@@ -1,9 +1,9 @@
 // Clear and arm: the space bar, the reset click on NameLabel and the hand-over of the turn
 // to a waiting second responder.
 #include "engine/BuzzEngine.h"
-#include "engine/ModuleCommands.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 
 namespace engine {
@@ -44,7 +44,7 @@ void BuzzEngine::spacekey() {
     porttimer_.start();
     timerBlink_.stop();
     state_.rearmedSinceSound = true;
-    sendAll(command::kArm);
+    sendAll(modulelink::command::kArm);
     state_.excludedModule = 0;
     state_.pointsAwarded = false;
     state_.secondResponderWaiting = false;  // a full re-arm drops a held second responder
@@ -91,9 +91,9 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
         modules_.NopReader();  // presses that came in while nobody listened
     }
     if (policy_.mouseRearmLocksFirst) {
-        sendAll(command::kLock);
+        sendAll(modulelink::command::kLock);
     }
-    sendAll(command::kArm);
+    sendAll(modulelink::command::kArm);
     porttimer_.start();
 }
 
@@ -149,7 +149,7 @@ void BuzzEngine::handOver() {
     state_.respondingModule = state_.secondResponderModule;
     state_.responderData4 = secondResponderData4_;
     timerBlink_.stop();
-    sendAll(command::kLock);  // also puts out the blinking lamp
+    sendAll(modulelink::command::kLock);  // also puts out the blinking lamp
     usbwired();
 }
 

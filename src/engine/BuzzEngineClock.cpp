@@ -2,11 +2,11 @@
 #include <algorithm>
 
 #include "engine/BuzzEngine.h"
-#include "engine/ModuleCommands.h"
 #include "engine/ScoreText.h"
 #include "model/LeadingNumber.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 
 namespace engine {
@@ -61,7 +61,7 @@ void BuzzEngine::Timer2_Timer() {
         timer2_.stop();
         view_.setNameCaption(QStringLiteral("Clock Expired"));
         if (settings_.moduleSpeakersOn) {
-            sendEach(command::kClockExpiredTone);
+            sendEach(modulelink::command::kClockExpiredTone);
             startSoundTimer();
         }
         if (settings_.soundCardOn) {
@@ -83,7 +83,7 @@ void BuzzEngine::leaveForSetupMenu() {
     state_.pointsAwarded = true;  // no hand-over: the next arm is a full re-arm
     spacekey();
     responseTimer_.start();
-    sendAll(command::kLock);
+    sendAll(modulelink::command::kLock);
     timer2_.stop();
     view_.setClockTextColor(ui::colors::greyText);
     ndigit1_ = timerLength(kTimeOutBox);

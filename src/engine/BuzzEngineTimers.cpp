@@ -1,9 +1,9 @@
 // The response timer: the tabs, clicks on the count and the count-down with its expiry.
 #include "engine/BuzzEngine.h"
-#include "engine/ModuleCommands.h"
 #include "model/LeadingNumber.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 
 namespace engine {
@@ -49,7 +49,7 @@ void BuzzEngine::CommandB_Click() {
 void BuzzEngine::startBonus(bool showKind) {
     const QString bonus = QStringLiteral("Bonus");
     if (!state_.allowBuzzOnBonus) {
-        sendAll(command::kLock);
+        sendAll(modulelink::command::kLock);
         responseTimer_.stop();
         porttimer_.stop();
         ndigit1_ = timerLength(kBonusBox);
@@ -104,9 +104,9 @@ void BuzzEngine::ResponseTimer_Timer() {
     porttimer_.stop();
     responseTimer_.stop();
     view_.setNameCaption(QStringLiteral("Timer Expired"));
-    sendAll(command::kLock);
+    sendAll(modulelink::command::kLock);
     if (settings_.moduleSpeakersOn) {
-        sendEach(command::kTimerExpiredTone);
+        sendEach(modulelink::command::kTimerExpiredTone);
         startSoundTimer();
     }
     view_.setTimerKindCaption({});

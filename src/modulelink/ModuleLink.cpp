@@ -4,16 +4,14 @@
 
 #include "model/MatchSettings.h"
 #include "modulelink/HidObjectError.h"
+#include "modulelink/ModuleCommands.h"
 
 namespace modulelink {
+using namespace command;
 namespace {
 constexpr int kVendorId = 6561;
 constexpr int kIdle = 255;
 constexpr int kIdle512 = 1023;
-constexpr int kStartUp = 123;
-constexpr int kLock = 124;
-constexpr int kLight = 0;
-constexpr int kBuzz = 22;
 constexpr int kStaleReportDrains = 8;
 constexpr int kNopReaderPasses = 32;
 
@@ -371,7 +369,7 @@ void ModuleLink::TurnOnLights() {
 }
 
 void ModuleLink::TurnOnSound() {
-    sendToModule(state_.respondingModule, kBuzz);
+    sendToModule(state_.respondingModule, kBuzzTone);
 }
 
 bool ModuleLink::sendToModule(int position, std::int16_t command) {

@@ -2,20 +2,13 @@
 
 #include <algorithm>
 
+#include "modulelink/ModuleCommands.h"
 #include "sim/ModuleDescriptors.h"
 #include "sim/ReportCodes.h"
 
 namespace sim {
 
-namespace {
-
-constexpr int kReset = 123;
-constexpr int kLock = 124;
-constexpr int kArm = 125;
-constexpr int kLightLatched = 0;
-constexpr int kToneOff = 127;
-
-}  // namespace
+using namespace modulelink::command;
 
 VirtualModule::VirtualModule(int model, int firstSlot, std::string path, QObject* parent)
     : QObject(parent),
@@ -231,7 +224,7 @@ void VirtualModule::sendIfChanged(bool force) {
 void VirtualModule::command(int code) {
     commands_.push_back(code);
     bool forceReport = false;
-    if (code == kReset) {
+    if (code == kStartUp) {
         powerUp();
         identityPending_ = true;
         forceReport = true;  // the host reads the identity right after a reset
@@ -243,7 +236,7 @@ void VirtualModule::command(int code) {
     } else if (code == kLock) {
         armed_ = false;
         lamps_.clear();
-    } else if (code == kLightLatched) {
+    } else if (code == kLight) {
         lamps_ = latched_;
     } else if (code >= 1 && code <= 5) {
         int team = latched_.empty() ? 0 : latched_.front().team;
@@ -253,13 +246,13 @@ void VirtualModule::command(int code) {
         if (team != 0 && !lampLit({team, code})) {
             lamps_.push_back({team, code});
         }
-    } else if (code == 22) {
+    } else if (code == kBuzzTone) {
         tone_ = Tone::Buzz;
-    } else if (code == 20) {
+    } else if (code == kTimerExpiredTone) {
         tone_ = Tone::TimerExpired;
-    } else if (code == 21) {
+    } else if (code == kClockExpiredTone) {
         tone_ = Tone::ClockExpired;
-    } else if (code == kToneOff) {
+    } else if (code == kSoundOff) {
         tone_ = Tone::Off;
     } else if (kind_ == ModuleKind::Rf) {
         radioCommand(code);
@@ -270,26 +263,26 @@ void VirtualModule::command(int code) {
 
 // Radio codes reach the transmitters that are in programming mode.
 void VirtualModule::radioCommand(int code) {
-    if (code >= 128 && code <= 143) {
-        channel_ = code - 128;
+    if (code >= kChannelBase && code <= kChannelBase + 15) {
+        channel_ = code - kChannelBase;
         for (Transmitter& t : transmitters_) {
             if (t.programming) {
                 t.channel = channel_;
             }
         }
-    } else if (code >= 161 && code <= 192) {
-        pendingOldCode_ = code - 160;
-    } else if (code >= 193 && code <= 224) {
+    } else if (code > kOldCodeBase && code <= kOldCodeBase + 32) {
+        pendingOldCode_ = code - kOldCodeBase;
+    } else if (code > kNewCodeBase && code <= kNewCodeBase + 32) {
         for (Transmitter& t : transmitters_) {
             if (t.programming && pendingOldCode_ != 0 && t.code == pendingOldCode_) {
-                t.code = code - 192;
+                t.code = code - kNewCodeBase;
             }
         }
         pendingOldCode_ = 0;
-    } else if (code >= 225 && code <= 233) {
+    } else if (code > kPowerBase && code <= kPowerBase + 9) {
         for (Transmitter& t : transmitters_) {
             if (t.programming) {
-                t.power = code - 224;
+                t.power = code - kPowerBase;
             }
         }
     }
