@@ -100,6 +100,7 @@ class BuzzEngine {
     void playSound(const QString& path);
     void startSoundTimer();
     void showClock();
+    void callTimeOut();
 
     const BoardPolicy& policy_;
     BoardView& view_;

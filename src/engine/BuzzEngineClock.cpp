@@ -47,6 +47,11 @@ void BuzzEngine::clocklabel_Click() {
         view_.setClockTextColor(ui::colors::buttonText);
         return;
     }
+    callTimeOut();
+}
+
+// Pauses the clock (grey) and counts a time-out down on the response timer.
+void BuzzEngine::callTimeOut() {
     timer2_.stop();
     view_.setClockTextColor(ui::colors::greyText);
     ndigit1_ = timerLength(kTimeOutBox);
@@ -84,12 +89,7 @@ void BuzzEngine::leaveForSetupMenu() {
     spacekey();
     responseTimer_.start();
     sendAll(modulelink::command::kLock);
-    timer2_.stop();
-    view_.setClockTextColor(ui::colors::greyText);
-    ndigit1_ = timerLength(kTimeOutBox);
-    view_.setTimerCaption(QString::number(ndigit1_));
-    view_.setNameCaption(QStringLiteral("Time Out"));
-    responseTimer_.start();
+    callTimeOut();
     // A clock that ran out gives the next match the full time again.
     const QString clock = view_.clockCaption();
     settings_.timerText(kMatchTimeBox) =
