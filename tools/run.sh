@@ -1,8 +1,16 @@
 #!/usr/bin/env bash
 # Runs the console: on real team modules when one is attached, otherwise on virtual
-# ones; under a private Xvfb display when there is no display.
+# ones; under a private Xvfb display when there is no display. The set-up files live in
+# build/run, which starts with the shipped default set-ups.
 set -euo pipefail
-exe="$1"; shift
+exe="$(realpath "$1")"; shift
+here="$(cd "$(dirname "$0")/.." && pwd)"
+
+mkdir -p "$here/build/run"
+for f in QvxUSBsetupLM.txt QvxUSBsetupKOR.txt; do
+    [ -f "$here/build/run/$f" ] || cp "$here/packaging/$f" "$here/build/run/$f"
+done
+cd "$here/build/run"
 
 args=("$@")
 if [ ${#args[@]} -eq 0 ]; then
