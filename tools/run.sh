@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Runs the console: on real team modules when one is attached, otherwise on virtual
-# ones; under a private Xvfb display when there is no display. The set-up files live in
-# build/run, which starts with the shipped default set-ups.
+# ones; under a private Xvfb display when there is no display. It runs in the program's
+# own folder, where the set-up, default and rescue files all live together.
 set -euo pipefail
 exe="$(realpath "$1")"; shift
 here="$(cd "$(dirname "$0")/.." && pwd)"
 
-mkdir -p "$here/build/run"
+folder="$(dirname "$exe")"
 for f in QvxUSBsetupLM.txt QvxUSBsetupKOR.txt; do
-    [ -f "$here/build/run/$f" ] || cp "$here/packaging/$f" "$here/build/run/$f"
+    [ -f "$folder/$f" ] || cp "$here/packaging/$f" "$folder/$f"
 done
-cd "$here/build/run"
+cd "$folder"
 
 args=("$@")
 if [ ${#args[@]} -eq 0 ]; then
