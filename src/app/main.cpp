@@ -63,6 +63,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Quorvantix Console");
+    // The program ends by its own shutdown, never because its windows were hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
     QCommandLineParser parser;
     parse(parser);
 

@@ -83,6 +83,8 @@ class ScoreBoard3 final : public ui::Form, public Board, public engine::BoardVie
     void Form_Activate() override;
     bool Form_KeyDown(int key) override;
     void Form_Resize() override;
+    // Closing the board goes back to the set-up menu, as its "Set-up Menu" button does.
+    void Form_Close() override { Commandsetupmenu_Click(); }
 
     model::MatchSettings& settings_;
     model::MatchState& state_;

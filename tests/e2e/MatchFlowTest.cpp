@@ -180,3 +180,18 @@ TEST_F(Match, WithoutModulesTheOperatorIsAskedUntilTheyQuit) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Match, ClosingTheBoardGoesBackToTheMenuAndClosingTheMenuEndsTheProgram) {
+    openBoard();
+    board().window()->close();
+    EXPECT_TRUE(console.menu().visible());
+    EXPECT_EQ(board().NameLabel.caption(), "Time Out");
+    EXPECT_EQ(platform.quitCalls, 0);
+    console.menu().window()->close();
+    EXPECT_TRUE(console.state().shutdownInProgress);
+    EXPECT_EQ(platform.quitCalls, 1);
+}
+
+}  // namespace

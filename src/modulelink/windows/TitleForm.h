@@ -41,6 +41,8 @@ class TitleForm final : public ui::Form {
   protected:
     void Form_Load() override;
     void Form_Activate() override;
+    // Closing the start-up window ends the program.
+    void Form_Close() override { link_.ShutItDown(); }
 
   private:
     ModuleLink& link_;
