@@ -10,7 +10,7 @@ namespace modulelink {
 // (moduleCommand, responderCode, responderData4, respondingModule, excludedModule,
 // lastData1, teamCount) live in model::MatchState.
 class ModuleExchange {
-public:
+  public:
     virtual ~ModuleExchange() = default;
 
     // Sends MatchState::moduleCommand to every module, first to last; failures ignored.

@@ -13,7 +13,7 @@ const QString kKnownModels = QStringLiteral("4097, 272, 901, 2012, 512, 712, 812
 
 struct Entry {
     bool ok = false;
-    ModuleSpec spec;
+    ModuleSpec module;
     QString error;
 };
 
@@ -68,12 +68,12 @@ Entry parseEntry(const QString& text) {
     return Entry{true, {number, 1}, {}};
 }
 
-std::vector<int> servedSlots(const ModuleSpec& spec) {
-    switch (kindOfModel(spec.model)) {
+std::vector<int> servedSlots(const ModuleSpec& module) {
+    switch (kindOfModel(module.model)) {
         case ModuleKind::OneTeam:
-            return {spec.firstSlot};
+            return {module.firstSlot};
         case ModuleKind::TwoTeam:
-            return {spec.firstSlot, spec.firstSlot + 1};
+            return {module.firstSlot, module.firstSlot + 1};
         case ModuleKind::Rf:
             break;
     }
@@ -112,7 +112,7 @@ ModuleListResult parseEntries(const QString& text) {
             result.error = entry.error;
             return result;
         }
-        for (int slot : servedSlots(entry.spec)) {
+        for (int slot : servedSlots(entry.module)) {
             auto [it, fresh] = servedBy.emplace(slot, item);
             if (!fresh) {
                 result.error = QStringLiteral("team %1 is served by both \"%2\" and \"%3\"")
@@ -121,7 +121,7 @@ ModuleListResult parseEntries(const QString& text) {
                 return result;
             }
         }
-        result.modules.push_back(entry.spec);
+        result.modules.push_back(entry.module);
     }
     result.ok = true;
     return result;

@@ -11,17 +11,17 @@ VirtualModuleSet::CreateResult VirtualModuleSet::create(const QString& list) {
 }
 
 VirtualModuleSet::VirtualModuleSet(const std::vector<ModuleSpec>& specs) {
-    for (const ModuleSpec& spec : specs) {
-        add(spec);
+    for (const ModuleSpec& entry : specs) {
+        add(entry);
     }
 }
 
 // The transport is declared last, so it goes first and no connection outlives a module.
 VirtualModuleSet::~VirtualModuleSet() = default;
 
-VirtualModule& VirtualModuleSet::add(const ModuleSpec& spec) {
+VirtualModule& VirtualModuleSet::add(const ModuleSpec& entry) {
     const std::string path = "sim:" + std::to_string(nextNumber_++);
-    modules_.push_back(std::make_unique<VirtualModule>(spec.model, spec.firstSlot, path));
+    modules_.push_back(std::make_unique<VirtualModule>(entry.model, entry.firstSlot, path));
     transport_.addDevice(*modules_.back());
     return *modules_.back();
 }

@@ -28,7 +28,7 @@ class VirtualModuleSet {
     int size() const { return static_cast<int>(modules_.size()); }
     VirtualModule& module(int i) { return *modules_.at(static_cast<std::size_t>(i)); }
     // Adds one more module (plugged in), e.g. for a module attached during a run.
-    VirtualModule& add(const ModuleSpec& spec);
+    VirtualModule& add(const ModuleSpec& entry);
 
   private:
     std::vector<std::unique_ptr<VirtualModule>> modules_;
