@@ -43,6 +43,8 @@ struct AgentReport {
     int index = -1;
     HidReport layout;
     bool everArrived = false;
+    // The one wait of up to TimeOut for the first report has been made.
+    bool waitedForFirst = false;
 };
 
 // An open interface with its reports, variables and pending input reports.

@@ -463,7 +463,10 @@ bool HidAgent::ReadCurrentReport() {
     if (!interfaceById(handle)) {
         return false;
     }
-    if (!report.everArrived) {
+    // Only the first read of a report that never came waits: a silent module must not stall
+    // every poll after it.
+    if (!report.everArrived && !report.waitedForFirst) {
+        report.waitedForFirst = true;
         HidReadResult r = intf->connection->readWithin(timeOutMs_);
         if (r.failed()) {
             failInterface(*intf, r.error);
@@ -475,11 +478,11 @@ bool HidAgent::ReadCurrentReport() {
                 return false;
             }
         }
-        if (!report.everArrived) {
-            lastError_ =
-                QStringLiteral("no report %1 within %2 ms").arg(report.layout.id).arg(timeOutMs_);
-            return false;
-        }
+    }
+    if (!report.everArrived) {
+        lastError_ =
+            QStringLiteral("no report %1 within %2 ms").arg(report.layout.id).arg(timeOutMs_);
+        return false;
     }
     const std::uint8_t id = report.layout.id;
     auto it = std::find_if(intf->pending.begin(), intf->pending.end(), [&](const Bytes& whole) {
