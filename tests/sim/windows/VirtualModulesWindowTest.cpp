@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 #include "WindowFixture.h"
 #include "ui/Form.h"
@@ -217,4 +218,23 @@ TEST(VirtualModulesWindow, AKeyGoesToTheWiredModuleServingTheTeamBeforeATransmit
     EXPECT_TRUE(f.module(0).latchedPress().empty());
     QTest::keyClick(f.window.get(), Qt::Key_Z);  // transmitter 31: no wired module has it
     EXPECT_EQ(f.module(0).latchedPress(), (std::vector<Button>{{7, 1}}));
+}
+
+TEST(VirtualModulesWindow, ContestantKeysWorkFromTheBoardButNeverFromATextBox) {
+    WindowFixture f("2012:1-2");
+    f.window->takeContestantKeysEverywhere();
+    f.armAll();
+    QWidget board;  // a window in front whose controls take no text
+    QLineEdit nameBox(&board);
+    board.show();
+    QApplication::setActiveWindow(&board);
+    nameBox.setFocus();
+    QTest::keyClick(&nameBox, Qt::Key_2);
+    EXPECT_TRUE(f.module(0).latchedPress().empty()) << "typing a name presses nothing";
+    EXPECT_EQ(nameBox.text(), "2");
+    nameBox.clearFocus();
+    QTest::keyClick(&board, Qt::Key_Space);
+    EXPECT_TRUE(f.module(0).latchedPress().empty()) << "the space bar stays the board's";
+    QTest::keyClick(&board, Qt::Key_2);
+    EXPECT_EQ(f.module(0).latchedPress(), (std::vector<Button>{{1, 2}}));
 }
