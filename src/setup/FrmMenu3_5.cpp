@@ -93,8 +93,11 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
     left->addWidget(TabStrip1.widget());
     auto* pages = new QWidget;
     pages->setMinimumSize(620, 260);
+    // The pages share one place and fill it; only the page shown takes it.
+    auto* place = new QGridLayout(pages);
+    place->setContentsMargins(0, 0, 0, 0);
     for (QWidget* page : picTab) {
-        page->setParent(pages);
+        place->addWidget(page, 0, 0);
     }
     left->addWidget(pages, 1);
     layout->addLayout(left, 0, 0, 2, 1);
@@ -217,7 +220,6 @@ void FrmMenu3_5::Form_Activate() {
     }
     // Every page starts hidden; cycling the tabs enables each, and tab 1 ends in front.
     for (QWidget* page : picTab) {
-        page->setGeometry(0, 0, page->parentWidget()->width(), page->parentWidget()->height());
         page->hide();
         page->setEnabled(false);
     }
