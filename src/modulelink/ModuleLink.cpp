@@ -3,6 +3,7 @@
 #include <QMetaObject>
 
 #include "model/MatchSettings.h"
+#include "model/NumberText.h"
 #include "modulelink/HidObjectError.h"
 #include "modulelink/ModuleCommands.h"
 
@@ -15,20 +16,6 @@ constexpr int kIdle512 = 1023;
 constexpr int kStaleReportDrains = 8;
 constexpr int kNopReaderPasses = 32;
 
-// A number as the start-up window writes it: a blank where a minus sign would stand.
-QString blankSigned(int value) {
-    return value < 0 ? QString::number(value) : " " + QString::number(value);
-}
-
-bool isOneTeamModel(int model) {
-    return model == 4097 || model == 272;
-}
-bool isTwoTeamModel(int model) {
-    return model == 2012 || model == 512;
-}
-bool isRfModel(int model) {
-    return model == 712 || model == 812;
-}
 }  // namespace
 
 ModuleLink::ModuleLink(HidAgent& agent, model::MatchState& state, ui::Platform& platform,
@@ -106,6 +93,11 @@ bool ModuleLink::FindModules() {
             platform_.quit();
             return false;
         }
+        // A module unplugged during a match can end the program while this message is up;
+        // once that shutdown has begun the message boxes return at once, so stop asking.
+        if (state_.shutdownInProgress) {
+            return false;
+        }
     }
     Label2 = "Quorvantix USB Interface From Lumetrica";
     Label3 = "USB Vendor #: 1240";
@@ -117,8 +109,8 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     state_.teamCount = 0;
     state_.modelNumber = agent_.CurrentProductId();
     const int vendor = agent_.CurrentVendorId();
-    Label3 = "USB Vendor ID#:" + blankSigned(vendor);
-    Label4 = "Model #:" + blankSigned(state_.modelNumber);
+    Label3 = "USB Vendor ID#:" + model::signedText(vendor);
+    Label4 = "Model #:" + model::signedText(state_.modelNumber);
     host_.captionsChanged();
     if (state_.modelNumber == 901) {
         state_.modelNumber = 4097;
@@ -169,14 +161,13 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
 
 // The module's identity bits (Data1 bits 7-5 of its first report) pick its team slots.
 void ModuleLink::assignTeamSlots(std::int32_t handle, int data1) {
-    const int modelNumber = state_.modelNumber;
     const int s = data1 & 0xE0;
     std::vector<int> served;  // 1-based slots
     QString line;
-    if (isRfModel(modelNumber)) {
+    if (state_.isRfModel()) {
         served = {1, 2, 3, 4};
         line = "  RF Wireless Interface is connected and working.";
-    } else if (isTwoTeamModel(modelNumber)) {
+    } else if (state_.isTwoTeamModel()) {
         const int first = s == 0xE0 ? 1 : s == 0xA0 ? 3 : s == 0x80 ? 5 : 0;
         if (first != 0) {
             served = {first, first + 1};
@@ -184,7 +175,7 @@ void ModuleLink::assignTeamSlots(std::int32_t handle, int data1) {
                        .arg(first)
                        .arg(first + 1);
         }
-    } else if (isOneTeamModel(modelNumber)) {
+    } else if (state_.isOneTeamModel()) {
         const int slot = 8 - (s >> 5);
         served = {slot};
         line = QString("  Team Interface %1 is connected and working.").arg(slot);
@@ -261,7 +252,7 @@ void ModuleLink::InterfaceClosed(int NumStillOpen, const QString& AName, std::in
     }
     for (int n = 1; n <= model::kTeamSlots; ++n) {
         if (state_.teamModuleHandle[static_cast<std::size_t>(n - 1)] == AHidHandle) {
-            AddToResults("The Team " + blankSigned(n) +
+            AddToResults("The Team " + model::signedText(n) +
                          " module is DISCONNECTED or no longer working.");
         }
     }
@@ -315,7 +306,7 @@ void ModuleLink::ReportReader() {
         }
     }
     state_.teamCount = moduleCount();
-    if (isTwoTeamModel(state_.modelNumber)) {
+    if (state_.isTwoTeamModel()) {
         state_.teamCount = 2 * moduleCount();
     } else if (state_.modelNumber == 712) {
         state_.teamCount = 4;

@@ -55,11 +55,13 @@ class ModuleLink final : public QObject, public ModuleExchange {
 
     // Start-up window steps.
     void Load();
-    // The activation steps; false when the operator chose to quit.
+    // The activation steps; false when the operator chose to quit (or the program is
+    // already shutting down).
     bool Activate();
     void AddToResults(const QString& text);
     TFourCh* LastModule() const;
     void ConfigureAgent();
+    // Searches until a module is found (true) or the operator cancels (false).
     bool FindModules();
     void Command1_Click();  // DONE
     void ShutItDown();

@@ -8,9 +8,59 @@
 #include "RecordingPlatform.h"
 #include "modulelink/HidAgent.h"
 #include "modulelink/ModuleLink.h"
+#include "modulelink/SimDevice.h"
+#include "sim/ModuleDescriptors.h"
 #include "sim/VirtualModuleSet.h"
 
 namespace test {
+
+// A team module written by hand: it answers every reset (123) with an input report whose
+// Data1 carries the given identity bits; a test sends it further reports and can make its
+// writes fail (a failing module whose interface closes although it stays plugged in).
+class HandModule final : public modulelink::SimDevice {
+  public:
+    HandModule(std::string path, std::uint16_t model, std::uint8_t identity)
+        : model_(model), identity_(identity) {
+        info_.path = std::move(path);
+        info_.vendorId = 6561;
+        info_.productId = model;
+    }
+
+    // An input report: Data1 to Data4 and the four padding bytes.
+    void send(std::uint8_t data1, std::uint8_t data3 = 0, std::uint8_t data4 = 0) {
+        if (sink_) {
+            sink_({data1, 0, data3, data4, 0, 0, 0, 0});
+        }
+    }
+    void refuseWrites(bool on) { refuse_ = on; }
+    // Command codes received, in order.
+    std::vector<int> commands;
+
+    modulelink::HidDeviceInfo deviceInfo() const override { return info_; }
+    bool isPlugged() const override { return true; }
+    int plugGeneration() const override { return 1; }
+    modulelink::Bytes reportDescriptorBytes() const override {
+        return sim::moduleReportDescriptor(model_);
+    }
+    bool receiveOutputReport(const modulelink::Bytes& data) override {
+        if (refuse_ || data.size() < 2) {
+            return false;
+        }
+        commands.push_back(data[1]);
+        if (data[1] == 123) {
+            send(identity_);
+        }
+        return true;
+    }
+    void setReportSink(ReportSink sink) override { sink_ = std::move(sink); }
+
+  private:
+    modulelink::HidDeviceInfo info_;
+    std::uint16_t model_;
+    std::uint8_t identity_;
+    ReportSink sink_;
+    bool refuse_ = false;
+};
 
 // The module link over virtual modules and the real HID agent, with the windows around it
 // replaced by counters.

@@ -53,35 +53,8 @@ TEST(StartUp, RfInterfaceServesTeamsOneToFour) {
     EXPECT_EQ(resultLines(h)[0], "  RF Wireless Interface is connected and working.");
 }
 
-// A two-team module that answers its reset with identity bits no pair of slots uses.
-class OddIdentityModule final : public modulelink::SimDevice {
-  public:
-    modulelink::HidDeviceInfo deviceInfo() const override {
-        modulelink::HidDeviceInfo info;
-        info.path = "odd";
-        info.vendorId = 6561;
-        info.productId = 2012;
-        return info;
-    }
-    bool isPlugged() const override { return true; }
-    int plugGeneration() const override { return 1; }
-    modulelink::Bytes reportDescriptorBytes() const override {
-        return sim::moduleReportDescriptor(2012);
-    }
-    bool receiveOutputReport(const modulelink::Bytes& data) override {
-        if (data.size() >= 2 && data[1] == 123 && sink_) {
-            sink_({0xDF, 0, 0, 0, 0, 0, 0, 0});
-        }
-        return true;
-    }
-    void setReportSink(ReportSink sink) override { sink_ = std::move(sink); }
-
-  private:
-    ReportSink sink_;
-};
-
 TEST(StartUp, TwoTeamModuleWithUnusedIdentityGetsNoSlotAndAnEmptyLine) {
-    OddIdentityModule device;  // outlives the link that opens it
+    test::HandModule device("odd", 2012, 0xDF);  // s = 0xC0; outlives the link that opens it
     LinkHarness h("");
     h.modules->transport().addDevice(device);
     ASSERT_TRUE(h.start());
