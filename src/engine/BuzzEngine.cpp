@@ -4,6 +4,7 @@
 #include "engine/ScoreText.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "model/NumberText.h"
 #include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 #include "ui/Platform.h"
@@ -49,7 +50,7 @@ void BuzzEngine::porttimer_Timer() {
 
 void BuzzEngine::usbwired() {
     if (policy_.hasDiagnosticLabel && state_.isTwoTeamModel()) {
-        view_.setDiagnosticCaption(signedText(state_.responderCode));
+        view_.setDiagnosticCaption(model::signedText(state_.responderCode));
     }
     const auto press = decodePress(state_.modelNumber, state_.responderCode, state_.responderData4,
                                    [this] { return platform_.random(); });

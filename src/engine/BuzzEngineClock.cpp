@@ -6,6 +6,7 @@
 #include "model/LeadingNumber.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
+#include "model/NumberText.h"
 #include "modulelink/ModuleCommands.h"
 #include "modulelink/ModuleExchange.h"
 
@@ -20,12 +21,12 @@ QString twoDigitSeconds(int seconds) {
     if (seconds < 10) {
         return QLatin1Char('0') + QString::number(seconds).right(1);
     }
-    return signedText(seconds).right(2);
+    return model::signedText(seconds).right(2);
 }
 }  // namespace
 
 void BuzzEngine::showClock() {
-    view_.setClockCaption(signedText(clockMinutes_) + QLatin1Char(':') + clockSecondsText_);
+    view_.setClockCaption(model::signedText(clockMinutes_) + QLatin1Char(':') + clockSecondsText_);
 }
 
 // "15:00" gives 15 minutes from its first three characters and 0 seconds from its last two.

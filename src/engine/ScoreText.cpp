@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/LeadingNumber.h"
+#include "model/NumberText.h"
 
 namespace engine {
 
@@ -10,12 +11,8 @@ std::int16_t readScore(const QString& text) {
     return model::leadingInt16(text);
 }
 
-QString signedText(int value) {
-    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
-}
-
 QString scoreText(int score) {
-    return signedText(std::clamp(score, -32768, 32767));
+    return model::signedText(std::clamp(score, -32768, 32767));
 }
 
 QString changeScore(const QString& text, int delta) {

@@ -16,7 +16,4 @@ QString scoreText(int score);
 // The text of a score changed by `delta`, kept within the 16-bit range.
 QString changeScore(const QString& text, int delta);
 
-// Whole numbers shown with a blank where a minus sign would stand (" 14", "-3").
-QString signedText(int value);
-
 }  // namespace engine

@@ -46,6 +46,7 @@ struct MatchState {
     int questionNumber = 0;
 
     // Models by kind.
+    bool isOneTeamModel() const { return modelNumber == 4097 || modelNumber == 272; }
     bool isRfModel() const { return modelNumber == 712 || modelNumber == 812; }
     bool isTwoTeamModel() const { return modelNumber == 2012 || modelNumber == 512; }
     // Models whose teams have a fifth player on screen.

@@ -1,5 +1,7 @@
 #include "model/SetupFileWriter.h"
 
+#include "model/NumberText.h"
+
 #include <QSaveFile>
 #include <QStringList>
 
@@ -10,12 +12,8 @@ namespace model {
 namespace {
 
 // Numbers carry a blank where a minus sign would be.
-QString number(std::int32_t value) {
-    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
-}
-
 QString flag(bool set) {
-    return number(set ? 1 : 0);
+    return signedText(set ? 1 : 0);
 }
 
 QString text(QString value) {
@@ -39,7 +37,7 @@ QByteArray setupFileBytes(const MatchSettings& s) {
     lines << flag(s.moduleSpeakersOn) << flag(s.soundCardOn);
     lines << flag(s.leaderBoardChosen) << flag(s.classicBoardChosen) << flag(s.cutThroatChosen);
     lines << text(s.buzzSoundFile) << text(s.timerSoundFile) << text(s.gameSoundFile);
-    lines << number(s.boardBackColor.toInt()) << number(s.boardTextColor.toInt());
+    lines << signedText(s.boardBackColor.toInt()) << signedText(s.boardTextColor.toInt());
     for (bool box : {s.timerTabsOn, s.twentySecondTabOn, s.buzzDuringBonus,
                      s.timerContinuesAfterBuzz, s.matchTimerDisabled, s.lockSecondResponder}) {
         lines << flag(box);
