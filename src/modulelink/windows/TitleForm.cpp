@@ -42,7 +42,7 @@ TitleForm::TitleForm(ModuleLink& link, ui::Platform& platform)
       link_(link),
       platform_(platform),
       smartMsg_(platform) {
-    LabelTitle.setFont({"Arial Black", 36, false});
+    LabelTitle.setFont({"Arial", 36, true});  // Arial throughout the window
     LabelTitle.setForeColor(ui::colors::blue);
     Labelstatus.setFont({"Arial", 14, true});
     for (ui::Label* l : {&LabelTitle, &Labelstatus, &Label2, &Label3, &Label4, &Label5, &Label6,

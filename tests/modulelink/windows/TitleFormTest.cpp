@@ -61,6 +61,11 @@ TEST_F(TitleScreen, BeforeTheSearchItGreetsAndChecks) {
     }
     EXPECT_EQ(title.ResultsMemo.caption(), kGreeting);
     EXPECT_EQ(title.Command1.caption(), "DONE");
+    for (const ui::Control* control : std::initializer_list<const ui::Control*>{
+             &title.LabelTitle, &title.Labelstatus, &title.Label2, &title.ResultsMemo,
+             &title.Command1}) {
+        EXPECT_EQ(control->font().name, "Arial");
+    }
 }
 
 TEST_F(TitleScreen, ShowingItSearchesAndListsTheModules) {
