@@ -18,15 +18,11 @@ using ui::colors::orange;
 
 struct Arm : ::testing::Test {
     EngineHarness h{4097, 3};
-    void buzz(int team, int player) {
-        h.modules.press(team + 1, oneTeamPress(team, player));
-        h.advance(2);
-    }
 };
 
 TEST_F(Arm, SpaceClearsEveryMarkAndArmsEveryModule) {
     h.armAndSettle();
-    buzz(1, 2);
+    h.buzzOneTeam(1, 2);
     h.view.rows[0].color = orange;
     h.engine.CommandT_Click();
     h.modules.clearCommands();
@@ -41,7 +37,7 @@ TEST_F(Arm, SpaceClearsEveryMarkAndArmsEveryModule) {
     EXPECT_FALSE(h.engine.responseTimer().enabled());
     EXPECT_EQ(h.log, (Log{"m1:125", "m2:125", "m3:125"}));
     EXPECT_EQ(h.state.excludedModule, 0);
-    buzz(1, 3);  // the module that answered may buzz again
+    h.buzzOneTeam(1, 3);  // the module that answered may buzz again
     EXPECT_EQ(h.view.name, playerName(1, 3));
 }
 
@@ -54,7 +50,7 @@ TEST_F(Arm, OtherKeysDoNothing) {
 TEST_F(Arm, RightClickMarksTheAnsweringTeamOrangeAndItIsRefusedLater) {
     h.armAndSettle();
     h.view.rows[2].color = orange;  // marked earlier
-    buzz(1, 2);
+    h.buzzOneTeam(1, 2);
     h.modules.clearCommands();
     h.engine.NameLabel_MouseDown(engine::kRightButton);
     EXPECT_EQ(h.view.rowColors(), (std::vector{buttonFace, orange, orange}));
@@ -67,7 +63,7 @@ TEST_F(Arm, RightClickMarksTheAnsweringTeamOrangeAndItIsRefusedLater) {
     h.engine.NameLabel_MouseDown(engine::kRightButton);  // nobody answered: marks stay
     EXPECT_EQ(h.view.rowColors(), (std::vector{buttonFace, orange, orange}));
     h.modules.clearCommands();
-    buzz(1, 4);
+    h.buzzOneTeam(1, 4);
     EXPECT_EQ(h.modules.commands(2), (V{124, 125}));
     EXPECT_EQ(h.view.name, "");
 
@@ -100,9 +96,9 @@ TEST_F(Arm, ClassicTimerRuleIsSkippedOnAHandOver) {
     h.settings.timerText(7) = "2";
     h.armAndSettle();
     h.engine.CommandT_Click();
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     h.advance(800);
-    buzz(2, 1);
+    h.buzzOneTeam(2, 1);
     h.engine.spacekey();
     ASSERT_EQ(h.view.name, playerName(2, 1));
     EXPECT_EQ(h.engine.ndigit1(), 2);

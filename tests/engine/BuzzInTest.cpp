@@ -15,15 +15,11 @@ using Log = std::vector<std::string>;
 // Three one-team interfaces serving teams 0, 1 and 2.
 struct ClassicBoard : ::testing::Test {
     EngineHarness h{4097, 3};
-    void buzz(int team, int player) {
-        h.modules.press(team + 1, oneTeamPress(team, player));
-        h.advance(2);
-    }
 };
 
 TEST_F(ClassicBoard, AcceptedPressShowsTheNameBeforeLockingLightingAndSounding) {
     h.armAndSettle();
-    buzz(1, 3);
+    h.buzzOneTeam(1, 3);
     EXPECT_EQ(h.view.team, teamName(1));
     EXPECT_EQ(h.view.name, playerName(1, 3));
     EXPECT_EQ(h.log, (Log{"repaint Player 1-3", "m1:124", "m2:124", "m3:124", "m2:0", "m2:22"}));
@@ -43,7 +39,7 @@ TEST_F(ClassicBoard, OrangeTeamIsRefusedWithLockThenArmAndPollingGoesOn) {
     h.armAndSettle();
     h.view.name = "Earlier";
     h.view.rows[1].color = ui::colors::orange;
-    buzz(1, 2);
+    h.buzzOneTeam(1, 2);
     for (int m = 1; m <= 3; ++m) {
         EXPECT_EQ(h.modules.commands(m), (V{124, 125})) << m;
     }
@@ -51,7 +47,7 @@ TEST_F(ClassicBoard, OrangeTeamIsRefusedWithLockThenArmAndPollingGoesOn) {
     EXPECT_TRUE(h.engine.porttimer().enabled());
     EXPECT_TRUE(h.platform.sounds.empty());
 
-    buzz(2, 1);
+    h.buzzOneTeam(2, 1);
     EXPECT_EQ(h.view.name, playerName(2, 1));
 }
 
@@ -60,7 +56,7 @@ TEST_F(ClassicBoard, OrangeTeamIsRefusedInSecondPlaceModeToo) {
     h.armAndSettle();
     h.view.name = "Earlier";
     h.view.rows[0].color = ui::colors::orange;
-    buzz(0, 4);
+    h.buzzOneTeam(0, 4);
     EXPECT_EQ(h.modules.commands(1), (V{124, 125}));
     EXPECT_EQ(h.view.name, "Earlier");
     EXPECT_EQ(h.state.firstResponderTaken, 0);
@@ -70,7 +66,7 @@ TEST_F(ClassicBoard, WithoutSpeakerOrSoundCardTheSoundTimerStillEndsTheSound) {
     h.settings.moduleSpeakersOn = false;
     h.settings.soundCardOn = false;
     h.armAndSettle();
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     EXPECT_EQ(h.modules.commands(1), (V{124, 0}));
     EXPECT_TRUE(h.platform.sounds.empty());
     h.advance(800);
@@ -80,7 +76,7 @@ TEST_F(ClassicBoard, WithoutSpeakerOrSoundCardTheSoundTimerStillEndsTheSound) {
 
 TEST_F(ClassicBoard, SpeakerSoundEndsWith127ToEveryModule800msLater) {
     h.armAndSettle();
-    buzz(2, 5);
+    h.buzzOneTeam(2, 5);
     EXPECT_EQ(h.modules.commands(3), (V{124, 0, 22}));
     h.advance(798);
     EXPECT_EQ(h.modules.commands(1), (V{124}));
@@ -94,7 +90,7 @@ TEST_F(ClassicBoard, SpeakerSoundEndsWith127ToEveryModule800msLater) {
 
 TEST_F(ClassicBoard, ArmWithin800msSuppressesTheSoundOff) {
     h.armAndSettle();
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     h.advance(300);
     h.engine.spacekey();
     h.modules.clearCommands();
@@ -107,7 +103,7 @@ TEST_F(ClassicBoard, AcceptedPressFreezesTheResponseTimer) {
     h.armAndSettle();
     h.engine.CommandT_Click();
     h.advance(1000);
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     h.advance(3000);
     EXPECT_EQ(h.view.timer, "4");
 }
@@ -117,7 +113,7 @@ TEST_F(ClassicBoard, TimerContinuesAfterBuzzWhenTheOptionIsOn) {
     h.armAndSettle();
     h.engine.CommandT_Click();
     h.advance(1000);
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     h.advance(2000);
     EXPECT_EQ(h.view.timer, "2");
     EXPECT_TRUE(h.engine.responseTimer().enabled());

@@ -21,7 +21,8 @@ EngineHarness::EngineHarness(int model, int moduleCount, const engine::BoardPoli
                              const QStringList& rows)
     : modules(state, clock, moduleCount, log),
       view(log, rows),
-      engine(policy, view, modules, settings, state, clock, platform) {
+      engine(policy, view, modules, settings, state, clock, platform),
+      pollingIntervalMs(policy.pollingIntervalMs) {
     state.modelNumber = model;
     for (int t = 0; t < model::kTeamSlots; ++t) {
         settings.rosterText[model::teamNameIndex(t)] = teamName(t);
@@ -49,6 +50,11 @@ int EngineHarness::logIndex(const std::string& entry) const {
     const auto it = std::find_if(log.begin(), log.end(),
                                  [&](const std::string& line) { return line.starts_with(entry); });
     return it == log.end() ? -1 : static_cast<int>(it - log.begin());
+}
+
+void EngineHarness::buzzOneTeam(int team, int player) {
+    modules.press(team + 1, oneTeamPress(team, player));
+    advance(pollingIntervalMs);
 }
 
 }  // namespace test

@@ -24,6 +24,8 @@ struct EngineHarness {
     // Arms, lets the settling window pass and forgets what was sent so far.
     void armAndSettle();
     void advance(int ms) { clock.advanceMs(ms); }
+    // A press on the one-team interface serving `team`, then one polling interval.
+    void buzzOneTeam(int team, int player);
     // The first line of the shared log that starts with `prefix`, or -1.
     int logIndex(const std::string& entry) const;
 
@@ -35,6 +37,7 @@ struct EngineHarness {
     FakeModuleExchange modules;
     RecordingBoardView view;
     engine::BuzzEngine engine;
+    int pollingIntervalMs;
 };
 
 QString teamName(int team);

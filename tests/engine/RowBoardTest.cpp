@@ -20,10 +20,6 @@ using ui::colors::yellow;
 
 struct LeaderBoard : ::testing::Test {
     EngineHarness h{4097, 3, engine::leaderBoardPolicy(), {"Team 2", "Team 0", "Team 1"}};
-    void buzz(int team, int player) {
-        h.modules.press(team + 1, oneTeamPress(team, player));
-        h.advance(10);
-    }
 };
 
 TEST_F(LeaderBoard, PollsEveryTenMilliseconds) {
@@ -38,7 +34,7 @@ TEST_F(LeaderBoard, PollsEveryTenMilliseconds) {
 TEST_F(LeaderBoard, AcceptedPressMarksTheRowRedWithAGreenScore) {
     h.settings.moduleSpeakersOn = false;
     h.armAndSettle();
-    buzz(0, 3);
+    h.buzzOneTeam(0, 3);
     EXPECT_EQ(h.view.team, teamName(0));
     EXPECT_EQ(h.view.rowColors(), (std::vector{buttonFace, red, buttonFace}));
     EXPECT_EQ(h.view.scoreColors(), (std::vector{buttonFace, green, buttonFace}));
@@ -52,13 +48,13 @@ TEST_F(LeaderBoard, AcceptedPressMarksTheRowRedWithAGreenScore) {
 TEST_F(LeaderBoard, OrangeRowIsRefusedOnlyWithSecondPlaceModeOff) {
     h.armAndSettle();
     h.view.rows[2].color = orange;  // Team 1
-    buzz(1, 1);
+    h.buzzOneTeam(1, 1);
     EXPECT_EQ(h.modules.commands(2), (V{124, 125}));
     EXPECT_EQ(h.view.name, "");
 
     h.settings.lockSecondResponder = true;
     h.modules.clearCommands();
-    buzz(1, 1);
+    h.buzzOneTeam(1, 1);
     EXPECT_EQ(h.view.name, playerName(1, 1));
     EXPECT_EQ(h.modules.commands(2), (V{0, 22}));
     EXPECT_EQ(h.view.scoreColors()[2], green);
@@ -67,16 +63,16 @@ TEST_F(LeaderBoard, OrangeRowIsRefusedOnlyWithSecondPlaceModeOff) {
 TEST_F(LeaderBoard, SecondPlaceMarksOrangeThenYellow) {
     h.settings.lockSecondResponder = true;
     h.armAndSettle();
-    buzz(2, 1);
+    h.buzzOneTeam(2, 1);
     h.advance(800);
-    buzz(0, 5);
+    h.buzzOneTeam(0, 5);
     EXPECT_EQ(h.view.rowColors(), (std::vector{orange, yellow, buttonFace}));
     EXPECT_EQ(h.view.name, playerName(2, 1));
 }
 
 TEST_F(LeaderBoard, ResetClickSortsFirstAndRearmsWith125Only) {
     h.armAndSettle();
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     h.view.rows[2].color = orange;
     h.modules.clearCommands();
     const int sorts = h.view.sorts;
@@ -97,9 +93,9 @@ TEST_F(LeaderBoard, ResetClickHandOverKeepsPollingAndAppliesTheTimerRule) {
     h.settings.timerText(7) = "2";
     h.armAndSettle();
     h.engine.CommandT_Click();
-    buzz(2, 1);
+    h.buzzOneTeam(2, 1);
     h.advance(800);
-    buzz(0, 5);
+    h.buzzOneTeam(0, 5);
     h.engine.NameLabel_MouseDown(engine::kLeftButton);
     EXPECT_EQ(h.view.name, playerName(0, 5));
     EXPECT_TRUE(h.engine.porttimer().enabled());
@@ -109,9 +105,9 @@ TEST_F(LeaderBoard, ResetClickHandOverKeepsPollingAndAppliesTheTimerRule) {
 TEST_F(LeaderBoard, ResetClickRearmKeepsAHeldResponderWhenPointsWereGiven) {
     h.settings.lockSecondResponder = true;
     h.armAndSettle();
-    buzz(2, 1);
+    h.buzzOneTeam(2, 1);
     h.advance(800);
-    buzz(0, 5);
+    h.buzzOneTeam(0, 5);
     h.state.pointsAwarded = true;
     h.engine.NameLabel_MouseDown(engine::kLeftButton);
     EXPECT_TRUE(h.state.secondResponderWaiting);

@@ -19,23 +19,19 @@ using ui::colors::yellow;
 struct SecondPlace : ::testing::Test {
     EngineHarness h{4097, 3};
     SecondPlace() { h.settings.lockSecondResponder = true; }
-    void buzz(int team, int player) {
-        h.modules.press(team + 1, oneTeamPress(team, player));
-        h.advance(2);
-    }
     // Team 0 answers first, team 2's player 4 presses second, after the sound re-arm.
     void firstAndSecond() {
         h.armAndSettle();
-        buzz(0, 1);
+        h.buzzOneTeam(0, 1);
         h.advance(800);
-        buzz(2, 4);
+        h.buzzOneTeam(2, 4);
         h.modules.clearCommands();
     }
 };
 
 TEST_F(SecondPlace, FirstPressShowsTheNameMarksOrangeAndKeepsPolling) {
     h.armAndSettle();
-    buzz(0, 1);
+    h.buzzOneTeam(0, 1);
     EXPECT_EQ(h.view.name, playerName(0, 1));
     EXPECT_EQ(h.view.rowColors(), (std::vector{orange, buttonFace, buttonFace}));
     EXPECT_EQ(h.view.scoreColors()[0], green);
@@ -47,7 +43,7 @@ TEST_F(SecondPlace, FirstPressShowsTheNameMarksOrangeAndKeepsPolling) {
 
 TEST_F(SecondPlace, SoundTickRearmsEveryModuleButTheResponders) {
     h.armAndSettle();
-    buzz(1, 2);
+    h.buzzOneTeam(1, 2);
     h.modules.clearCommands();
     h.advance(800);
     EXPECT_EQ(h.modules.commands(1), (V{127, 125}));
