@@ -56,8 +56,26 @@ class Platform {
     // A pseudo-random number in [0, 1).
     virtual double random() = 0;
 
-    // Ends the program once the current handler returns.
+    // Ends the program once the current handler returns: every event loop ends, those of
+    // message boxes and dialogs that are up included, whatever a window would do with a
+    // close. A message box or dialog asked for after that answers at once (endingAnswer;
+    // dialogs as cancelled) without showing.
     virtual void quit() = 0;
 };
+
+// What a message box answers once the program is ending: Cancel where the box has it,
+// so no question loop goes round again.
+inline MsgAnswer endingAnswer(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::OK:
+            return MsgAnswer::OK;
+        case MsgButtons::YesNo:
+            return MsgAnswer::No;
+        case MsgButtons::OKCancel:
+        case MsgButtons::YesNoCancel:
+            break;
+    }
+    return MsgAnswer::Cancel;
+}
 
 }  // namespace ui

@@ -55,13 +55,15 @@ void ManualClock::advance(ui::Milliseconds span) {
         if (next == nullptr) {
             break;
         }
-        now_ = next->due_;
+        now_ = std::max(now_, next->due_);
         // Reschedule before firing, so a restart inside the tick wins.
         next->due_ += next->interval_;
         next->sequence_ = nextSequence_++;
         next->fire_();
     }
-    now_ = target;
+    // A tick may itself have advanced the clock (a message box's event loop): time never
+    // goes back.
+    now_ = std::max(now_, target);
 }
 
 }  // namespace test

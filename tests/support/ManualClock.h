@@ -9,7 +9,8 @@ namespace test {
 
 // A clock that moves only when a test advances it. advance() fires every tick that falls
 // due in the span in time order (ties in the order the timers were started), and a timer
-// started inside a tick is scheduled from that tick's time.
+// started inside a tick is scheduled from that tick's time. A tick may advance the clock
+// itself (a message box's event loop in the events-running mode); time never goes back.
 class ManualClock final : public ui::Clock {
   public:
     ~ManualClock() override;

@@ -1,16 +1,63 @@
 #include "RecordingPlatform.h"
 
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+
+#include "ManualClock.h"
 
 namespace test {
+
+namespace {
+constexpr int kModalStepMs = 10;
+// Boxes nested deeper than this would overflow the real program's stack long before.
+constexpr int kMaxModalNesting = 16;
+// No flow shows this many boxes: past it a question loop runs away, which fails the test
+// instead of hanging it.
+constexpr std::size_t kMaxMessages = 500;
+}  // namespace
 
 RecordingPlatform::RecordingPlatform(QString folder)
     : programDir(folder), workingDir(std::move(folder)) {}
 
+void RecordingPlatform::runEventsInModals(ManualClock& clock, int dwellMs) {
+    modalClock_ = &clock;
+    modalDwellMs_ = dwellMs;
+}
+
+void RecordingPlatform::runModalLoop() {
+    if (modalClock_ == nullptr || modalDepth_ >= kMaxModalNesting) {
+        return;
+    }
+    ++modalDepth_;
+    deepestModalNesting = std::max(deepestModalNesting, modalDepth_);
+    QCoreApplication::processEvents();
+    // A quit ends the loop of every box that is up.
+    for (int waited = 0; waited < modalDwellMs_ && !ended(); waited += kModalStepMs) {
+        modalClock_->advanceMs(kModalStepMs);
+        QCoreApplication::processEvents();
+    }
+    --modalDepth_;
+}
+
 ui::MsgAnswer RecordingPlatform::messageBox(const QString& text, ui::MsgButtons buttons,
                                             ui::MsgIcon icon, const QString& title) {
+    if (ended()) {
+        ++unshownAfterQuit;
+        return ui::endingAnswer(buttons);
+    }
+    if (messages.size() >= kMaxMessages) {
+        ADD_FAILURE() << "message boxes without end; the last: " << text.toStdString();
+        return ui::endingAnswer(buttons);
+    }
     messages.push_back({text, buttons, icon, title});
+    runModalLoop();
+    if (ended()) {
+        return ui::endingAnswer(buttons);  // the box closed with the program
+    }
     if (!answers.empty()) {
         const ui::MsgAnswer a = answers.front();
         answers.pop_front();
@@ -34,17 +81,32 @@ std::optional<T> takeNext(std::deque<std::optional<T>>& script) {
 }  // namespace
 
 std::optional<QString> RecordingPlatform::openFileDialog(const ui::FileDialogRequest& request) {
+    if (ended()) {
+        ++unshownAfterQuit;
+        return std::nullopt;
+    }
     openRequests.push_back(request);
-    return takeNext(openResults);
+    runModalLoop();
+    return ended() ? std::nullopt : takeNext(openResults);
 }
 
 std::optional<QString> RecordingPlatform::saveFileDialog(const ui::FileDialogRequest& request) {
+    if (ended()) {
+        ++unshownAfterQuit;
+        return std::nullopt;
+    }
     saveRequests.push_back(request);
-    return takeNext(saveResults);
+    runModalLoop();
+    return ended() ? std::nullopt : takeNext(saveResults);
 }
 
 std::optional<ui::Color> RecordingPlatform::colorDialog(ui::Color) {
-    return takeNext(colorResults);
+    if (ended()) {
+        ++unshownAfterQuit;
+        return std::nullopt;
+    }
+    runModalLoop();
+    return ended() ? std::nullopt : takeNext(colorResults);
 }
 
 void RecordingPlatform::playSound(const QString& path, int flags) {

@@ -10,6 +10,8 @@
 
 namespace test {
 
+class ManualClock;
+
 // Platform services for tests: every message, dialog, sound and beep is recorded, message
 // boxes and dialogs answer from scripts, files are real (in a temporary folder), and the
 // system clock and random numbers are set by the test.
@@ -28,6 +30,12 @@ class RecordingPlatform final : public ui::Platform {
 
     explicit RecordingPlatform(QString folder = {});
 
+    // A real modal box runs an event loop while it waits for the operator. With this on,
+    // every message box and dialog first runs pending events and lets `dwellMs` of the
+    // manual clock pass (in 10 ms steps, with events run between them) before it answers,
+    // so tests see the same re-entrancy. Without it, boxes answer at once.
+    void runEventsInModals(ManualClock& clock, int dwellMs = 1000);
+
     ui::MsgAnswer messageBox(const QString& text, ui::MsgButtons buttons, ui::MsgIcon icon,
                              const QString& title) override;
     std::optional<QString> openFileDialog(const ui::FileDialogRequest& request) override;
@@ -43,6 +51,7 @@ class RecordingPlatform final : public ui::Platform {
     void seedRandom(double seed) override { seeds.push_back(seed); }
     double random() override;
     void quit() override { ++quitCalls; }
+    bool ended() const { return quitCalls > 0; }
 
     // Scripts. An empty answer script answers with the first button (OK or Yes).
     std::deque<ui::MsgAnswer> answers;
@@ -56,8 +65,13 @@ class RecordingPlatform final : public ui::Platform {
     // Paths that fileExists reports although no such file is on disk.
     QStringList pretendExisting;
 
-    // Records.
+    // Records. Once the program is ending, boxes and dialogs answer at once without being
+    // shown, as the real ones do; they are counted, not recorded.
     std::vector<Message> messages;
+    int unshownAfterQuit = 0;
+    // The deepest nesting of boxes seen in the events-running mode (a box shown while
+    // another one was up counts 2).
+    int deepestModalNesting = 0;
     std::vector<ui::FileDialogRequest> openRequests;
     std::vector<ui::FileDialogRequest> saveRequests;
     std::vector<Sound> sounds;
@@ -69,6 +83,14 @@ class RecordingPlatform final : public ui::Platform {
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;
+
+  private:
+    // The event loop of a box that is up, in the events-running mode.
+    void runModalLoop();
+
+    ManualClock* modalClock_ = nullptr;
+    int modalDwellMs_ = 0;
+    int modalDepth_ = 0;
 };
 
 }  // namespace test
