@@ -88,9 +88,15 @@ void Form::becomeFront() {
 bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_) {
         if (event->type() == QEvent::Close) {
-            event->ignore();
-            Form_Close();
-            return true;
+            if (event->spontaneous()) {  // the operator's close button
+                event->ignore();
+                Form_Close();
+                return true;
+            }
+            // A close the program starts itself (ending, say) only hides the window: it must
+            // never turn into the operator's close action.
+            hide();
+            return false;
         }
         if (event->type() == QEvent::Resize) {
             Form_Resize();

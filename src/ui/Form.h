@@ -45,7 +45,8 @@ class Form : public QObject {
     // A key pressed in the window; true when the form handled it (the key goes no further).
     virtual bool Form_KeyDown(int /*key*/) { return false; }
     virtual void Form_Resize() {}
-    // The window's close button; hides the form unless a form decides otherwise.
+    // The operator's close button; hides the form unless a form decides otherwise. A close
+    // that the program itself starts hides the form without calling this.
     virtual void Form_Close() { hide(); }
 
     bool eventFilter(QObject* watched, QEvent* event) override;

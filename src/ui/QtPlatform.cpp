@@ -17,6 +17,9 @@ QtPlatform::QtPlatform() : generator_(std::random_device{}()) {}
 
 MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                  const QString& title) {
+    if (ending_) {
+        return endingAnswer(buttons);
+    }
     QMessageBox box;
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationDisplayName() : title);
     box.setText(text);
@@ -99,15 +102,24 @@ std::optional<QString> runDialog(QFileDialog* dialog) {
 }  // namespace
 
 std::optional<QString> QtPlatform::openFileDialog(const FileDialogRequest& request) {
+    if (ending_) {
+        return std::nullopt;
+    }
     return runDialog(makeDialog(request, QFileDialog::AcceptOpen));
 }
 
 std::optional<QString> QtPlatform::saveFileDialog(const FileDialogRequest& request) {
+    if (ending_) {
+        return std::nullopt;
+    }
     // The save dialog asks before overwriting an existing file.
     return runDialog(makeDialog(request, QFileDialog::AcceptSave));
 }
 
 std::optional<Color> QtPlatform::colorDialog(Color initial) {
+    if (ending_) {
+        return std::nullopt;
+    }
     const QColor chosen = QColorDialog::getColor(toQColor(initial));
     if (!chosen.isValid()) {
         return std::nullopt;
@@ -159,8 +171,12 @@ double QtPlatform::random() {
 }
 
 void QtPlatform::quit() {
-    // Queued, so it also ends a program whose event loop has not started yet.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    ending_ = true;
+    // exit(), not quit(): Qt's quit first offers every window a close, which a window may
+    // refuse or turn into something else. exit() ends every running event loop, a message
+    // box's included. Queued, so it also ends a program whose event loop has not started.
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 }  // namespace ui

@@ -31,6 +31,7 @@ class QtPlatform final : public Platform {
   private:
     QSoundEffect sound_;
     std::mt19937 generator_;
+    bool ending_ = false;
 };
 
 // "Setup Files|*.txt" as a Qt file dialog filter: "Setup Files (*.txt)".

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "ManualClock.h"
+#include "OperatorClose.h"
 #include "QtPrinters.h"
 #include "RecordingPlatform.h"
 #include "TempFolder.h"
@@ -185,11 +186,11 @@ namespace {
 
 TEST_F(Match, ClosingTheBoardGoesBackToTheMenuAndClosingTheMenuEndsTheProgram) {
     openBoard();
-    board().window()->close();
+    test::closeAsOperator(board().window());
     EXPECT_TRUE(console.menu().visible());
     EXPECT_EQ(board().NameLabel.caption(), "Time Out");
     EXPECT_EQ(platform.quitCalls, 0);
-    console.menu().window()->close();
+    test::closeAsOperator(console.menu().window());
     EXPECT_TRUE(console.state().shutdownInProgress);
     EXPECT_EQ(platform.quitCalls, 1);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "ManualClock.h"
+#include "OperatorClose.h"
 #include "QtPrinters.h"
 #include "RecordingPlatform.h"
 #include "model/MatchState.h"
@@ -111,7 +112,7 @@ TEST_F(TitleScreen, ShownAgainItSearchesAgainOnANewLine) {
 
 TEST_F(TitleScreen, ClosingItEndsTheProgram) {
     title.show();
-    title.window()->close();
+    test::closeAsOperator(title.window());
     EXPECT_FALSE(title.visible());
     EXPECT_EQ(menuUnloads, 1);
     EXPECT_EQ(agent.OpenInterfaceCount(), 0);
