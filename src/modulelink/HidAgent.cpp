@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QMetaObject>
+#include <QScopedValueRollback>
 #include <QTextStream>
 #include <algorithm>
 
@@ -50,10 +51,9 @@ void HidAgent::PrepareAgent() {
 
 bool HidAgent::OpenMatchingDevices() {
     const std::vector<HidDeviceInfo> infos = transport_.enumerate(searchVendor());
-    knownPaths_.clear();
-    for (const HidDeviceInfo& info : infos) {
-        knownPaths_.push_back(info.path);
-    }
+    // A device that went since the last look is reported gone before anything new opens, so
+    // no removal is lost to a search.
+    noticeRemovals(infos);
     bool anyOpen = false;
     for (const HidDeviceInfo& info : infos) {
         if (searchOnPid_ && info.productId != pidToMatch_) {
@@ -145,16 +145,34 @@ void HidAgent::closeInterface(AgentInterface* intf, bool deferEvent) {
 
 void HidAgent::failInterface(AgentInterface& intf, const QString& what) {
     lastError_ = QStringLiteral("%1: %2").arg(intf.name(), what);
+    const std::string path = intf.info.path;
+    const int productId = intf.info.productId;
     closeInterface(&intf, true);
+    // A device pulled out usually shows first as a failed read or write. When it is gone,
+    // this is its removal: raised right after the close, as the enumeration would.
+    if (!isAttached(path)) {
+        std::erase(knownPaths_, path);
+        QMetaObject::invokeMethod(
+            this,
+            [this, productId, path] {
+                emit DeviceRemoved(productId, QString::fromStdString(path));
+            },
+            Qt::QueuedConnection);
+    }
 }
 
-void HidAgent::enumerationTick() {
+bool HidAgent::isAttached(const std::string& path) {
     const std::vector<HidDeviceInfo> infos = transport_.enumerate(searchVendor());
+    return std::any_of(infos.begin(), infos.end(),
+                       [&](const HidDeviceInfo& info) { return info.path == path; });
+}
+
+std::vector<std::string> HidAgent::noticeRemovals(const std::vector<HidDeviceInfo>& infos) {
     std::vector<std::string> present;
     for (const HidDeviceInfo& info : infos) {
         present.push_back(info.path);
     }
-    const std::vector<std::string> before = std::exchange(knownPaths_, present);
+    std::vector<std::string> before = std::exchange(knownPaths_, present);
     deniedPaths_.erase(std::remove_if(deniedPaths_.begin(), deniedPaths_.end(),
                                       [&](const std::string& p) { return !contains(present, p); }),
                        deniedPaths_.end());
@@ -172,6 +190,18 @@ void HidAgent::enumerationTick() {
         }
         emit DeviceRemoved(productId, QString::fromStdString(path));
     }
+    return before;
+}
+
+void HidAgent::enumerationTick() {
+    // A handler of the events below may run an event loop (a message box), in which this
+    // timer ticks again: that tick would raise the same removals a second time.
+    if (enumerating_) {
+        return;
+    }
+    const QScopedValueRollback<bool> busy(enumerating_, true);
+    const std::vector<HidDeviceInfo> infos = transport_.enumerate(searchVendor());
+    const std::vector<std::string> before = noticeRemovals(infos);
     for (const HidDeviceInfo& info : infos) {
         if (!contains(before, info.path)) {
             emit DeviceArrived(info.productId, QString::fromStdString(info.path));

@@ -32,7 +32,9 @@ struct AgentVariable;
 //
 // A failed read or write closes the interface; its InterfaceClosed event is delivered
 // from the event loop after the failing call has returned, so callers walking their own
-// module lists are never changed under their feet. Removals found by the periodic
+// module lists are never changed under their feet. When the device has gone, its
+// DeviceRemoved follows the same way. A search (OpenMatchingDevices) first reports the
+// removals since the last look, so none is lost to it. Removals found by the periodic
 // enumeration (about once a second, started by PrepareAgent) raise InterfaceClosed and
 // then DeviceRemoved right away.
 class HidAgent : public QObject {
@@ -140,6 +142,10 @@ class HidAgent : public QObject {
     void drainPending(AgentInterface& intf);
     bool acceptReport(AgentInterface& intf, Bytes data);
     void failInterface(AgentInterface& intf, const QString& what);
+    bool isAttached(const std::string& path);
+    // Closes the interfaces of devices that are no longer attached and raises their
+    // removals; returns the paths known before this look.
+    std::vector<std::string> noticeRemovals(const std::vector<HidDeviceInfo>& infos);
     void enumerationTick();
     std::uint16_t searchVendor() const;
     void log(const QString& line);
@@ -168,6 +174,7 @@ class HidAgent : public QObject {
     int nextVariableIndex_ = 0;
     QString lastError_;
     int droppedReports_ = 0;
+    bool enumerating_ = false;
 };
 
 }  // namespace modulelink

@@ -40,6 +40,9 @@ void ModuleLink::Load() {
 }
 
 bool ModuleLink::Activate() {
+    if (state_.shutdownInProgress) {
+        return false;  // no search once the program is ending
+    }
     activating = true;
     AddToResults("");
     ConfigureAgent();
@@ -106,6 +109,9 @@ bool ModuleLink::FindModules() {
 }
 
 void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
+    if (state_.shutdownInProgress) {
+        return;  // a search that a removal cut short: the program is ending
+    }
     state_.teamCount = 0;
     state_.modelNumber = agent_.CurrentProductId();
     const int vendor = agent_.CurrentVendorId();
@@ -274,12 +280,15 @@ void ModuleLink::DeviceRemoved(int, const QString&) {
         platform_.beep();
         return;
     }
+    // The shutdown begins before the notice: the notice and the save dialog run event loops,
+    // and nothing may search for modules, show the start-up window, take a buzz or start a
+    // second save while they are up.
+    state_.shutdownInProgress = true;
     platform_.messageBox(
         "Team Module has DISCONNECTED.  Program will save menu choices and shut down."
         "TEAM SCORES WILL NOT BE SAVED. Save player names and menu? ");
     host_.showSetupMenu();
     host_.SaveRescueFile();
-    state_.shutdownInProgress = true;
     ShutItDown();
 }
 
@@ -316,6 +325,9 @@ void ModuleLink::ReportReader() {
 void ModuleLink::ReportChecker() {
     state_.lastData1 = kIdle;
     state_.responderCode = kIdle;
+    if (state_.shutdownInProgress) {
+        return;  // no buzz counts while the program is ending
+    }
     bool taken = false;
     for (int i = 1; i <= moduleCount(); ++i) {
         TFourCh& module = *moduleAt(i);

@@ -2,6 +2,7 @@
 
 #include "LinkHarness.h"
 #include "ScriptedDevice.h"
+#include "ui/Timer.h"
 
 using test::HandModule;
 using test::LinkHarness;
@@ -27,11 +28,19 @@ TEST(StartUp, Model272IsAOneTeamInterface) {
 
 TEST(StartUp, ASearchGivesUpOnceTheProgramIsShuttingDown) {
     LinkHarness h("");
-    h.state.shutdownInProgress = true;  // a removal ended the match while the message was up
+    h.platform.runEventsInModals(h.clock);
+    // A removal ends the match while the "Please connect" question is up.
+    ui::Timer removal(h.clock, 300);
+    removal.onTick = [&] { h.state.shutdownInProgress = true; };
+    removal.start();
     h.platform.answers = {ui::MsgAnswer::OK, ui::MsgAnswer::OK, ui::MsgAnswer::Cancel};
     EXPECT_FALSE(h.start());
     EXPECT_EQ(h.platform.messages.size(), 1u);
     EXPECT_EQ(h.platform.quitCalls, 0) << "the shutdown under way ends the program";
+
+    // Once the shutdown has begun, showing the window again searches no more.
+    EXPECT_FALSE(h.link->Activate());
+    EXPECT_EQ(h.platform.messages.size(), 1u);
 }
 
 TEST(ReportReader, EachModuleThatCannotBeReadIsReportedOnce) {
@@ -135,12 +144,15 @@ TEST(Removal, UnpluggedWhilePolledAfterDoneStillSavesAndEnds) {
     EXPECT_TRUE(h.link->ResultsMemo.endsWith(
         "The Team  3 module is DISCONNECTED or no longer working.\r\n"
         "The Team  4 module is DISCONNECTED or no longer working.\r\n"));
-    EXPECT_EQ(h.rescueSaves, 0) << "the removal itself is seen at the next enumeration";
-    h.clock.advanceMs(1000);
-    QCoreApplication::processEvents();
+    // The failed read finds the device gone: its removal follows the close at once, without
+    // waiting for the next enumeration, and before the start-up window could come back.
     EXPECT_EQ(h.rescueSaves, 1);
     EXPECT_TRUE(h.state.shutdownInProgress);
     EXPECT_EQ(h.platform.quitCalls, 1);
+    h.clock.advanceMs(3000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(h.rescueSaves, 1) << "the enumeration raises no second removal";
+    EXPECT_EQ(h.titleShows, 0);
 }
 
 }  // namespace
