@@ -52,16 +52,20 @@ void Control::move(int left, int top, int width, int height) {
     widget_->setGeometry(left, top, width, height);
 }
 
+// The set colours are the enabled look only: a disabled control keeps the platform's
+// disabled colours, so a greyed box looks greyed and not merely refuses input.
 void Control::applyColors() {
     QPalette p = widget_->palette();
     const QColor back = toQColor(backColor_);
     const QColor fore = toQColor(foreColor_);
-    p.setColor(QPalette::Window, back);
-    p.setColor(QPalette::Base, back);
-    p.setColor(QPalette::Button, back);
-    p.setColor(QPalette::WindowText, fore);
-    p.setColor(QPalette::Text, fore);
-    p.setColor(QPalette::ButtonText, fore);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(group, QPalette::Window, back);
+        p.setColor(group, QPalette::Base, back);
+        p.setColor(group, QPalette::Button, back);
+        p.setColor(group, QPalette::WindowText, fore);
+        p.setColor(group, QPalette::Text, fore);
+        p.setColor(group, QPalette::ButtonText, fore);
+    }
     widget_->setPalette(p);
 }
 

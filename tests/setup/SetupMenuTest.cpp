@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include "WindowHarness.h"
@@ -29,6 +30,33 @@ TEST(SetupMenu, OnlyServedTeamSlotsCanBeEdited) {
         EXPECT_FALSE(h.menu->Text[12 + row]->enabled()) << "team 3 has no module";
     }
     EXPECT_EQ(h.menu->Text[12]->text(), "Team 3");
+}
+
+// A greyed box must look greyed: the disabled colours are the platform's, not the white
+// and black the box is given for its enabled state, and it paints differently.
+TEST(SetupMenu, BoxesOfUnservedTeamsLookGreyed) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    QWidget* served = h.menu->Text[0]->widget();
+    QWidget* unserved = h.menu->Text[12]->widget();
+    ASSERT_FALSE(unserved->isEnabled());
+    const QPalette standard = QApplication::palette(unserved);
+    const QPalette p = unserved->palette();
+    EXPECT_EQ(p.color(QPalette::Disabled, QPalette::Base),
+              standard.color(QPalette::Disabled, QPalette::Base));
+    EXPECT_EQ(p.color(QPalette::Disabled, QPalette::Text),
+              standard.color(QPalette::Disabled, QPalette::Text));
+    EXPECT_EQ(p.color(QPalette::Active, QPalette::Base), QColor(Qt::white));
+    EXPECT_NE(p.color(QPalette::Disabled, QPalette::Text),
+              p.color(QPalette::Active, QPalette::Text));
+
+    h.menu->TabStrip1.select(1);
+    const QImage enabledLook = served->grab().toImage();
+    // Team 3 sits on the same page: the same size of box, painted in other colours.
+    const QImage greyedLook = unserved->grab().toImage();
+    ASSERT_EQ(enabledLook.size(), greyedLook.size());
+    const QPoint inside(enabledLook.width() - 4, enabledLook.height() / 2);
+    EXPECT_NE(enabledLook.pixelColor(inside), greyedLook.pixelColor(inside));
 }
 
 TEST(SetupMenu, TypedNamesAndTimesGoStraightIntoTheSettings) {
