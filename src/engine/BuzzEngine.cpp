@@ -35,7 +35,7 @@ BuzzEngine::BuzzEngine(const BoardPolicy& policy, BoardView& view,
 void BuzzEngine::porttimer_Timer() {
     modules_.ReportChecker();
     // Just after an arm an RF interface may still deliver presses from before it.
-    if (state_.isRfModel() && modules_.delayRunning()) {
+    if (state_.settlesAfterArm() && modules_.delayRunning()) {
         if (policy_.rfSettlingResends) {
             sendAll(modulelink::command::kLock);
             sendAll(modulelink::command::kArm);

@@ -87,7 +87,7 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
     }
     modules_.startDelay();
     state_.rearmedSinceSound = true;
-    if (state_.isRfModel()) {
+    if (state_.settlesAfterArm()) {
         modules_.NopReader();  // presses that came in while nobody listened
     }
     if (policy_.mouseRearmLocksFirst) {

@@ -49,6 +49,10 @@ struct MatchState {
     bool isOneTeamModel() const { return modelNumber == 4097 || modelNumber == 272; }
     bool isRfModel() const { return modelNumber == 712 || modelNumber == 812; }
     bool isTwoTeamModel() const { return modelNumber == 2012 || modelNumber == 512; }
+    // The RF receiver whose presses from before an arm may still arrive just after it: the
+    // boards let it settle (tmrDelay) and drain it at the reset click. Model 812 is taken as
+    // an RF interface at start-up but has no such window.
+    bool settlesAfterArm() const { return modelNumber == 712; }
     // Models whose teams have a fifth player on screen.
     bool hasFifthPlayer() const {
         return modelNumber == 272 || modelNumber == 512 || modelNumber == 712;

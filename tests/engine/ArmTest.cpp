@@ -129,6 +129,22 @@ TEST(RfSettling, ResetClickDrainsBeforeLockAndArm) {
     EXPECT_EQ(h.log, (Log{"drain", "m1:124", "m1:125"}));
 }
 
+// Model 812 has no settling window: a press right after an arm counts, nothing is re-sent
+// on the ticks, and the reset click does not drain.
+TEST(RfSettling, Model812TakesAPressRightAfterTheArm) {
+    EngineHarness h(812, 1);
+    h.engine.spacekey();
+    h.modules.clearCommands();
+    h.modules.press(1, 7);
+    h.advance(2);
+    EXPECT_EQ(h.view.name, playerName(1, 2));
+    EXPECT_EQ(h.modules.commands(1), (V{124, 0, 22}));
+
+    EngineHarness reset(812, 1);
+    reset.engine.NameLabel_MouseDown(engine::kLeftButton);
+    EXPECT_EQ(reset.log, (Log{"m1:124", "m1:125"}));
+}
+
 TEST(RfSettling, LeaderBoardSendsNothingInTheWindow) {
     EngineHarness h(712, 1, engine::leaderBoardPolicy(), {});
     h.engine.spacekey();
