@@ -64,11 +64,9 @@ std::optional<Press> decodeTwoTeam(const std::array<Seat, N>& seats, std::int16_
     return press;
 }
 
+// The team bits are the module's identity bits: 111 is team slot 1 ... 000 team slot 8.
 std::optional<Press> decodeOneTeam(std::int16_t code, const std::function<double()>& random) {
     const int teamBits = code & 224;
-    if (teamBits == 0) {
-        return std::nullopt;
-    }
     const int pressed = (code ^ 31) & 31;  // buttons are active low
     if (pressed == 0) {
         return std::nullopt;  // a report without any button pressed is no press

@@ -196,3 +196,30 @@ TEST_F(Match, ClosingTheBoardGoesBackToTheMenuAndClosingTheMenuEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+// The one-team module without identity bits serves team 8, and its players buzz in.
+TEST(TeamEight, TheModuleWithoutIdentityBitsBuzzesForTeam8) {
+    test::TempFolder folder;
+    test::RecordingPlatform platform{folder.path()};
+    test::ManualClock clock;
+    auto modules = sim::VirtualModuleSet::create("4097:8").modules;
+    app::Console console{platform, clock, modules->transport()};
+    console.start();
+    EXPECT_TRUE(console.titleForm().ResultsMemo.caption().contains(
+        "  Team Interface 8 is connected and working.\r\n"));
+    console.titleForm().Command1.click();
+    console.menu().CommandHide_Click();
+    boards::ScoreBoard3& board = console.classicBoard();
+    EXPECT_EQ(board.Labelalpha.caption(), "Team 8");
+    QTest::keyClick(board.window(), Qt::Key_Space);
+    modules->module(0).press({{8, 1}});
+    clock.advanceMs(20);
+    EXPECT_EQ(board.NameLabel.caption(), "Thirty-six");
+    EXPECT_EQ(board.Labelteam.caption(), "Team 8");
+    EXPECT_EQ(board.ascorelabel.backColor(), ui::colors::green);
+    EXPECT_TRUE(modules->module(0).lampLit({8, 1}));
+}
+
+}  // namespace

@@ -82,9 +82,19 @@ TEST(PressDecoding, OneTeamInterfaceTeamBitsAndActiveLowButtons) {
     EXPECT_EQ(pressOnce(g, test::oneTeamPress(6, 3)).name, playerName(6, 3));
 }
 
+// Team bits 000 are the module serving team slot 8: its players buzz like the others.
+TEST(PressDecoding, OneTeamBits000AreTeamSlot8) {
+    EngineHarness h(4097, 3, engine::leaderBoardPolicy(), {});
+    const Shown s = pressOnce(h, 30);  // bit 0 low: player 5
+    EXPECT_EQ(s.team, teamName(7));
+    EXPECT_EQ(s.name, playerName(7, 5));
+    EngineHarness g(272, 3, engine::leaderBoardPolicy(), {});
+    EXPECT_EQ(pressOnce(g, 31 ^ 4).name, playerName(7, 2));
+}
+
 // Reports that show no press of any player change nothing and polling goes on.
-TEST(PressDecoding, OneTeamReportsWithoutATeamOrAButtonAreIgnored) {
-    for (const int data1 : {30, 223}) {
+TEST(PressDecoding, OneTeamReportsWithoutAButtonAreIgnored) {
+    for (const int data1 : {31, 223}) {
         EngineHarness h(4097);
         h.armAndSettle();
         h.view.name = "Earlier";
