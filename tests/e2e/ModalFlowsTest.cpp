@@ -1,5 +1,6 @@
-// A module unplugged during a match, with message boxes that run events while they are up
-// (as real modal boxes do): the notice, the rescue file and the end, nothing in between.
+// Flows under message boxes and dialogs that run events while they are up, as real modal
+// boxes do. Above all a module unplugged during a match: the notice, the rescue file and the
+// end, nothing in between.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ const QString kNotice =
     "Team Module has DISCONNECTED.  Program will save menu choices and shut down.TEAM SCORES "
     "WILL NOT BE SAVED. Save player names and menu? ";
 
-struct Disconnect : ::testing::Test {
+struct ModalFlows : ::testing::Test {
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
@@ -71,7 +72,7 @@ struct Disconnect : ::testing::Test {
     }
 };
 
-TEST_F(Disconnect, AnUnplugShowsTheNoticeSavesOnceAndEnds) {
+TEST_F(ModalFlows, AnUnplugShowsTheNoticeSavesOnceAndEnds) {
     make("2012:1-2");
     playUntilABuzz();
     const int before = static_cast<int>(platform.messages.size());
@@ -85,7 +86,7 @@ TEST_F(Disconnect, AnUnplugShowsTheNoticeSavesOnceAndEnds) {
         "The Team  2 module is DISCONNECTED or no longer working.\r\n"));
 }
 
-TEST_F(Disconnect, ASecondUnplugWhileTheNoticeIsUpOnlyBeeps) {
+TEST_F(ModalFlows, ASecondUnplugWhileTheNoticeIsUpOnlyBeeps) {
     make("2012:1-2,2012:3-4");
     playUntilABuzz();
     const int before = static_cast<int>(platform.messages.size());
@@ -108,7 +109,7 @@ TEST_F(Disconnect, ASecondUnplugWhileTheNoticeIsUpOnlyBeeps) {
     EXPECT_EQ(platform.beeps - beeps, 3);
 }
 
-TEST_F(Disconnect, BothModulesUnpluggedAtOnceSaveOnce) {
+TEST_F(ModalFlows, BothModulesUnpluggedAtOnceSaveOnce) {
     make("2012:1-2,2012:3-4");
     playUntilABuzz();
     const int before = static_cast<int>(platform.messages.size());
@@ -122,7 +123,7 @@ TEST_F(Disconnect, BothModulesUnpluggedAtOnceSaveOnce) {
 
 // The operator is answering another question when the module goes: the notice comes on top,
 // the set-up as typed is saved, and the question underneath never takes effect.
-TEST_F(Disconnect, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {
+TEST_F(ModalFlows, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {
     make("2012:1-2,2012:3-4");
     playUntilABuzz();
     board().Commandsetupmenu.click();
@@ -151,7 +152,7 @@ TEST_F(Disconnect, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {
 
 // Before DONE a removal only beeps, also while the "Please connect" question is up; the
 // question loop ends when the operator quits.
-TEST_F(Disconnect, BeforeDoneAnUnplugDuringThePleaseConnectLoopOnlyBeeps) {
+TEST_F(ModalFlows, BeforeDoneAnUnplugDuringThePleaseConnectLoopOnlyBeeps) {
     make("4097:1");
     module(1).unplug();
     platform.runEventsInModals(clock, 3000);
@@ -184,7 +185,7 @@ TEST_F(Disconnect, BeforeDoneAnUnplugDuringThePleaseConnectLoopOnlyBeeps) {
 
 // With boxes that run events, the whole start-up still works: the search, DONE with its
 // message, and the menu.
-TEST_F(Disconnect, StartUpAndDoneWorkWithBoxesThatRunEvents) {
+TEST_F(ModalFlows, StartUpAndDoneWorkWithBoxesThatRunEvents) {
     make("2012:1-2");
     platform.runEventsInModals(clock);
     console->start();
@@ -197,18 +198,24 @@ TEST_F(Disconnect, StartUpAndDoneWorkWithBoxesThatRunEvents) {
     EXPECT_EQ(module(1).commands().back(), 124);
 }
 
-// "Save As" while the match clock runs: the dialog's event loop keeps the clock going and
-// the file is written once, with the settings as they were.
-TEST_F(Disconnect, SaveAsWhileTheClockRunsWritesOnce) {
+// "Save As" and "Open" while the board's time-out counts down behind the menu: the dialogs'
+// event loops keep it going, the file is written once and read back.
+TEST_F(ModalFlows, SaveAndOpenWhileATimeOutRuns) {
     make("2012:1-2");
     playUntilABuzz();
     platform.saveResults.clear();
-    QTest::mouseClick(board().clocklabel.widget(), Qt::LeftButton);
     board().Commandsetupmenu.click();
+    ASSERT_EQ(board().timerlabel.caption(), "60");
     platform.saveResults.push_back(folder.file("Match.txt"));
     console->menu().mnuSaveAs.click();
     EXPECT_EQ(platform.saveRequests.size(), 1u);
     EXPECT_TRUE(folder.read("Match.txt").startsWith("Quorvantix USB Setup File\r\nOwls\r\n"));
+
+    console->menu().Text[0]->setText("Changed");
+    platform.openResults.push_back(folder.file("Match.txt"));
+    console->menu().mnuOpen.click();
+    EXPECT_EQ(console->menu().Text[0]->text(), "Owls");
+    EXPECT_EQ(board().timerlabel.caption(), "58") << "the time-out ran while the dialogs were up";
     EXPECT_EQ(platform.quitCalls, 0);
 }
 
