@@ -28,6 +28,8 @@ struct ModalFlows : ::testing::Test {
     std::unique_ptr<app::Console> console;
     // Something that happens while a box is up, at a time of the manual clock.
     ui::Timer later{clock, 300};
+    int messagesBefore = 0;
+    QString memoBefore;
 
     void make(const QString& list) {
         modules = sim::VirtualModuleSet::create(list).modules;
@@ -50,13 +52,25 @@ struct ModalFlows : ::testing::Test {
         ASSERT_EQ(board().NameLabel.caption(), "Hoot");
         platform.runEventsInModals(clock);
         platform.saveResults.push_back(folder.file("QvxRescueFile.txt"));
+        markWhatWasShown();
+    }
+
+    // What the operator had seen so far, for expectOneRescueAndTheEnd.
+    void markWhatWasShown() {
+        messagesBefore = static_cast<int>(platform.messages.size());
+        memoBefore = console->titleForm().ResultsMemo.caption();
+    }
+
+    void letTimePass(int ms) {
+        clock.advanceMs(ms);
+        QCoreApplication::processEvents();
     }
 
     QStringList messagesSince(int count) const { return platform.messageTexts().mid(count); }
 
     // What must hold after any removal during the match: one notice, one save with the
     // names typed, the program ended, and nothing of the start-up window or the board.
-    void expectOneRescueAndTheEnd(int messagesBefore, const QString& memoBefore) {
+    void expectOneRescueAndTheEnd() {
         EXPECT_EQ(messagesSince(messagesBefore), QStringList{kNotice});
         EXPECT_EQ(platform.saveRequests.size(), 1u);
         const QString rescue = folder.read("QvxRescueFile.txt");
@@ -75,12 +89,9 @@ struct ModalFlows : ::testing::Test {
 TEST_F(ModalFlows, AnUnplugShowsTheNoticeSavesOnceAndEnds) {
     make("2012:1-2");
     playUntilABuzz();
-    const int before = static_cast<int>(platform.messages.size());
-    const QString memo = console->titleForm().ResultsMemo.caption();
     module(1).unplug();
-    clock.advanceMs(1500);
-    QCoreApplication::processEvents();
-    expectOneRescueAndTheEnd(before, memo);
+    letTimePass(1500);
+    expectOneRescueAndTheEnd();
     EXPECT_TRUE(console->titleForm().ResultsMemo.caption().endsWith(
         "The Team  1 module is DISCONNECTED or no longer working.\r\n"
         "The Team  2 module is DISCONNECTED or no longer working.\r\n"));
@@ -89,8 +100,6 @@ TEST_F(ModalFlows, AnUnplugShowsTheNoticeSavesOnceAndEnds) {
 TEST_F(ModalFlows, ASecondUnplugWhileTheNoticeIsUpOnlyBeeps) {
     make("2012:1-2,2012:3-4");
     playUntilABuzz();
-    const int before = static_cast<int>(platform.messages.size());
-    const QString memo = console->titleForm().ResultsMemo.caption();
     const int beeps = platform.beeps;
     later.onTick = [this] {
         later.stop();
@@ -101,9 +110,8 @@ TEST_F(ModalFlows, ASecondUnplugWhileTheNoticeIsUpOnlyBeeps) {
     later.setInterval(1300);
     later.start();
     module(1).unplug();
-    clock.advanceMs(4000);
-    QCoreApplication::processEvents();
-    expectOneRescueAndTheEnd(before, memo);
+    letTimePass(4000);
+    expectOneRescueAndTheEnd();
     // Each interface's close beeps, and the second removal, seen while the shutdown was
     // under way, beeps instead of a second notice.
     EXPECT_EQ(platform.beeps - beeps, 3);
@@ -112,13 +120,10 @@ TEST_F(ModalFlows, ASecondUnplugWhileTheNoticeIsUpOnlyBeeps) {
 TEST_F(ModalFlows, BothModulesUnpluggedAtOnceSaveOnce) {
     make("2012:1-2,2012:3-4");
     playUntilABuzz();
-    const int before = static_cast<int>(platform.messages.size());
-    const QString memo = console->titleForm().ResultsMemo.caption();
     module(1).unplug();
     module(2).unplug();
-    clock.advanceMs(3000);
-    QCoreApplication::processEvents();
-    expectOneRescueAndTheEnd(before, memo);
+    letTimePass(3000);
+    expectOneRescueAndTheEnd();
 }
 
 // The operator is answering another question when the module goes: the notice comes on top,
@@ -128,8 +133,7 @@ TEST_F(ModalFlows, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {
     playUntilABuzz();
     board().Commandsetupmenu.click();
     platform.runEventsInModals(clock, 3000);  // the operator reads the question for a while
-    const int before = static_cast<int>(platform.messages.size());
-    const QString memo = console->titleForm().ResultsMemo.caption();
+    markWhatWasShown();
     later.onTick = [this] {
         later.stop();
         module(2).unplug();
@@ -137,7 +141,7 @@ TEST_F(ModalFlows, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {
     later.start();
     console->menu().mnuRestoreDefault.click();  // its question is up while the unplug comes
     QCoreApplication::processEvents();
-    const QStringList shown = messagesSince(before);
+    const QStringList shown = messagesSince(messagesBefore);
     ASSERT_EQ(shown.size(), 2);
     EXPECT_TRUE(shown[0].startsWith("Click OK to reset menu options to program defaults."));
     EXPECT_EQ(shown[1], kNotice);
@@ -147,7 +151,8 @@ TEST_F(ModalFlows, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {
     EXPECT_EQ(console->settings().rosterText[0], "Owls") << "the defaults were restored after all";
     EXPECT_EQ(platform.quitCalls, 1);
     EXPECT_FALSE(console->titleForm().visible());
-    EXPECT_FALSE(console->titleForm().ResultsMemo.caption().mid(memo.size()).contains("\r\n\r\n"));
+    EXPECT_FALSE(
+        console->titleForm().ResultsMemo.caption().mid(memoBefore.size()).contains("\r\n\r\n"));
 }
 
 // Before DONE a removal only beeps, also while the "Please connect" question is up; the
