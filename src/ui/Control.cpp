@@ -46,6 +46,7 @@ void Control::setForeColor(Color c) {
 void Control::setFont(const Font& f) {
     font_ = f;
     widget_->setFont(toQFont(f));
+    fontChanged();
 }
 
 void Control::move(int left, int top, int width, int height) {

@@ -52,6 +52,8 @@ class Control : public QObject {
     Control(QWidget* widget, QWidget* parent, Color back, Color fore);
     bool eventFilter(QObject* watched, QEvent* event) override;
     virtual void applyColors();
+    // Runs after the font was set (a label fits its caption again).
+    virtual void fontChanged() {}
     void fireClick();
 
   private:

@@ -86,21 +86,20 @@ void Form::becomeFront() {
 }
 
 bool Form::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == window_) {
-        if (event->type() == QEvent::Close) {
-            if (event->spontaneous()) {  // the operator's close button
-                event->ignore();
-                Form_Close();
-                return true;
-            }
-            // A close the program starts itself (ending, say) only hides the window: it must
-            // never turn into the operator's close action.
-            hide();
-            return false;
+    if (watched == window_ && event->type() == QEvent::Close) {
+        if (event->spontaneous()) {  // the operator's close button
+            event->ignore();
+            Form_Close();
+            return true;
         }
-        if (event->type() == QEvent::Resize) {
-            Form_Resize();
-        }
+        // A close the program starts itself (ending, say) only hides the window: it must
+        // never turn into the operator's close action.
+        hide();
+        return false;
+    }
+    // The client area is laid out after the window, so its size is the one to follow.
+    if (watched == client_ && event->type() == QEvent::Resize) {
+        Form_Resize();
     }
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyRelease) {

@@ -44,6 +44,7 @@ class Form : public QObject {
     virtual void Form_Activate() {}
     // A key pressed in the window; true when the form handled it (the key goes no further).
     virtual bool Form_KeyDown(int /*key*/) { return false; }
+    // The client area changed size.
     virtual void Form_Resize() {}
     // The operator's close button; hides the form unless a form decides otherwise. A close
     // that the program itself starts hides the form without calling this.

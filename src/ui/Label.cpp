@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <algorithm>
 
 namespace ui {
 
@@ -14,12 +15,18 @@ Label::Label(QWidget* parent, const QString& caption, Color back, Color fore)
 
 void Label::setCaption(const QString& text) {
     caption_ = text;
-    label()->setText(text);
+    label()->setText(shownText());
     fit();
+}
+
+QString Label::shownText() const {
+    return label()->alignment().testFlag(Qt::AlignHCenter) ? caption_.trimmed() : caption_;
 }
 
 void Label::setAlignment(Qt::Alignment alignment) {
     label()->setAlignment(alignment);
+    label()->setText(shownText());
+    fit();
 }
 
 void Label::setTransparent(bool on) {
@@ -37,15 +44,16 @@ void Label::setFitText(bool on) {
 
 void Label::fit() {
     QFont f = toQFont(font());
-    if (!fitText_ || caption_.isEmpty() || label()->width() <= 0) {
+    const QString shown = shownText();
+    if (!fitText_ || shown.isEmpty() || label()->width() <= 0) {
         label()->setFont(f);
         return;
     }
-    const QRectF box = label()->contentsRect();
+    const QRectF box = label()->contentsRect().adjusted(0, 0, -std::max(0, label()->indent()), 0);
     double size = f.pointSizeF();
     while (size > 4) {
         f.setPointSizeF(size);
-        const QSizeF need = QFontMetricsF(f).size(0, caption_);
+        const QSizeF need = QFontMetricsF(f).size(0, shown);
         if (need.width() <= box.width() && need.height() <= box.height() * 1.2) {
             break;
         }

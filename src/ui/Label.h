@@ -8,7 +8,9 @@ namespace ui {
 
 // A label: a caption on an optionally filled background. With fitText on, the font
 // shrinks (never grows past the set size) until the caption fits the label's box, so a
-// long name or score still reads whole.
+// long name or score still reads whole. A centred label paints its caption without the
+// blanks around it: " 25" keeps its blank for the program to read back, but what shows
+// stands in the middle of the box.
 class Label final : public Control {
     Q_OBJECT
   public:
@@ -25,9 +27,12 @@ class Label final : public Control {
     void setFitText(bool on);
 
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
+    // The text as painted.
+    QString shownText() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void fontChanged() override { fit(); }
 
   private:
     void fit();

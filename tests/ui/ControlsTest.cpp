@@ -69,6 +69,41 @@ TEST(Label, FitTextShrinksTheFontUntilTheCaptionFits) {
     EXPECT_EQ(label.font().size, 72) << "the design size is kept";
 }
 
+TEST(Label, ACentredLabelPaintsItsCaptionWithoutTheBlanksAroundIt) {
+    Host host;
+    ui::Label label(&host.window, " 25");
+    label.setFont({"Arial", 40, false});
+    label.move(0, 0, 300, 80);
+    label.setAlignment(Qt::AlignCenter);
+    EXPECT_EQ(label.caption(), " 25") << "the program reads its blank back";
+    EXPECT_EQ(label.label()->text(), "25");
+    // The ink of "25" sits in the middle of the box.
+    const QImage image = label.widget()->grab().toImage();
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).lightness() < 100) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    ASSERT_GE(right, left);
+    EXPECT_NEAR((left + right) / 2.0, 150, 2.0);
+
+    label.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    EXPECT_EQ(label.label()->text(), " 25") << "other alignments paint the caption as it is";
+}
+
+TEST(Label, AFittedLabelRefitsWhenItsFontChanges) {
+    Host host;
+    ui::Label label(&host.window, "Lincoln High Tigers");
+    label.move(0, 0, 150, 60);
+    label.setFitText(true);
+    label.setFont({"Arial", 40, false});
+    EXPECT_LE(QFontMetricsF(label.widget()->font()).horizontalAdvance("Lincoln High Tigers"), 150);
+}
+
 TEST(TextBox, ChangeRunsForTypedAndSetText) {
     Host host;
     ui::TextBox box(&host.window, "Team 1");
