@@ -12,13 +12,17 @@ class Board {
     virtual void showBoard() = 0;
     virtual void hideBoard() = 0;
     virtual bool boardVisible() const = 0;
+    // "Hide Set-up Menu": the board the operator goes to from the menu. The cut-throat
+    // board also brings its player list up to date there.
+    virtual void showFromSetupMenu() { showBoard(); }
     // Sets one score-step button (1, 5 or 10); selecting a button selects that step.
     virtual void setStepButton(int step, bool selected) = 0;
     virtual void setBoardBackColor(ui::Color color) = 0;
     virtual void setBoardTextColor(ui::Color color) = 0;
-    // Applies the option switches that show or hide board controls, and the clock caption
-    // that "Disable Match Timer" sets.
+    // Applies the option switches that show or hide board controls (the timer tabs and
+    // the prompt line).
     virtual void applyOptions(const model::MatchSettings& settings) = 0;
+    // The clock caption that "Disable Match Timer" sets.
     virtual void setClockCaption(const QString& caption) = 0;
     // Sets every score of the board to "0".
     virtual void eraseScores() = 0;
