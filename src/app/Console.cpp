@@ -26,25 +26,56 @@ void Console::unloadSetupMenu() {
     if (menu_) {
         menu_->unload();
     }
-    if (classic_) {
-        classic_->hide();
+    for (auto choice :
+         {model::BoardChoice::Leader, model::BoardChoice::Classic, model::BoardChoice::CutThroat}) {
+        if (boards::Board* b = existingBoard(choice)) {
+            b->hideBoard();
+        }
     }
+}
+
+// Each board is made the first time something needs it, and kept for the run.
+template <typename BoardType>
+BoardType& Console::made(std::unique_ptr<BoardType>& board) {
+    if (!board) {
+        board = std::make_unique<BoardType>(settings_, state_, menu(), link_, clock_, platform_);
+    }
+    return *board;
 }
 
 boards::ScoreBoard3& Console::classicBoard() {
-    if (!classic_) {
-        classic_ = std::make_unique<boards::ScoreBoard3>(settings_, state_, menu(), link_, clock_,
-                                                         platform_);
-    }
-    return *classic_;
+    return made(classic_);
 }
 
-// The classic board stands in for the leader and cut-throat boards until they exist.
-boards::Board& Console::board(model::BoardChoice) {
+boards::LeaderBoard& Console::leaderBoard() {
+    return made(leader_);
+}
+
+boards::CutThroat& Console::cutThroatBoard() {
+    return made(cutThroat_);
+}
+
+boards::Board& Console::board(model::BoardChoice choice) {
+    switch (choice) {
+        case model::BoardChoice::Leader:
+            return leaderBoard();
+        case model::BoardChoice::CutThroat:
+            return cutThroatBoard();
+        case model::BoardChoice::Classic:
+            break;
+    }
     return classicBoard();
 }
 
-boards::Board* Console::existingBoard(model::BoardChoice) {
+boards::Board* Console::existingBoard(model::BoardChoice choice) {
+    switch (choice) {
+        case model::BoardChoice::Leader:
+            return leader_.get();
+        case model::BoardChoice::CutThroat:
+            return cutThroat_.get();
+        case model::BoardChoice::Classic:
+            break;
+    }
     return classic_.get();
 }
 

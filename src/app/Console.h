@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "boards/CutThroat.h"
+#include "boards/LeaderBoard.h"
 #include "boards/ScoreBoard3.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
@@ -31,6 +33,8 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     modulelink::TitleForm& titleForm() { return titleForm_; }
     setup::FrmMenu3_5& menu();
     boards::ScoreBoard3& classicBoard();
+    boards::LeaderBoard& leaderBoard();
+    boards::CutThroat& cutThroatBoard();
 
     // modulelink::StartupHost
     void showTitleForm() override { titleForm_.show(); }
@@ -47,6 +51,9 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     boards::Board* existingBoard(model::BoardChoice choice) override;
 
   private:
+    template <typename BoardType>
+    BoardType& made(std::unique_ptr<BoardType>& board);
+
     ui::Platform& platform_;
     ui::Clock& clock_;
     model::MatchSettings settings_;
@@ -56,6 +63,8 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     modulelink::TitleForm titleForm_;
     std::unique_ptr<setup::FrmMenu3_5> menu_;
     std::unique_ptr<boards::ScoreBoard3> classic_;
+    std::unique_ptr<boards::LeaderBoard> leader_;
+    std::unique_ptr<boards::CutThroat> cutThroat_;
 };
 
 }  // namespace app

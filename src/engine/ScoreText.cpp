@@ -19,4 +19,14 @@ QString changeScore(const QString& text, int delta) {
     return scoreText(readScore(text) + delta);
 }
 
+QString plainScore(const QString& text) {
+    return QString::number(readScore(text));
+}
+
+QString tidyScore(const QString& text) {
+    const std::int16_t value = readScore(text);
+    const QString plain = QString::number(value);
+    return text == plain || text == scoreText(value) ? text : plain;
+}
+
 }  // namespace engine

@@ -16,4 +16,12 @@ QString scoreText(int score);
 // The text of a score changed by `delta`, kept within the 16-bit range.
 QString changeScore(const QString& text, int delta);
 
+// The value of a score text written plain, as a ranking writes a moved score ("5", "-3").
+QString plainScore(const QString& text);
+
+// A typed score as it can stay: a text that already reads back as written (" 25", "25",
+// "-3") is kept, anything else ("", "abc", "-", "12abc", forty digits) becomes its value
+// written plain.
+QString tidyScore(const QString& text);
+
 }  // namespace engine

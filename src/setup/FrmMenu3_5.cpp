@@ -342,13 +342,13 @@ void FrmMenu3_5::matchTimerEffect() {
 void FrmMenu3_5::CommandHide_Click() {
     hide();
     if (settings_.leaderBoardChosen) {
-        host_.board(model::BoardChoice::Leader).showBoard();
+        host_.board(model::BoardChoice::Leader).showFromSetupMenu();
     }
     if (settings_.classicBoardChosen) {
-        host_.board(model::BoardChoice::Classic).showBoard();
+        host_.board(model::BoardChoice::Classic).showFromSetupMenu();
     }
     if (settings_.cutThroatChosen) {
-        host_.board(model::BoardChoice::CutThroat).showBoard();
+        host_.board(model::BoardChoice::CutThroat).showFromSetupMenu();
     }
 }
 

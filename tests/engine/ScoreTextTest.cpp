@@ -33,3 +33,19 @@ TEST(ScoreText, ReadsTheLeadingNumberRoundedHalfToEven) {
     EXPECT_EQ(readScore("2.5"), 2);
     EXPECT_EQ(readScore("3.5"), 4);
 }
+
+TEST(ScoreText, TidyKeepsCleanScoresAndWritesTheRestAsTheirValue) {
+    using engine::tidyScore;
+    EXPECT_EQ(tidyScore(" 25"), " 25");
+    EXPECT_EQ(tidyScore("25"), "25");
+    EXPECT_EQ(tidyScore("-3"), "-3");
+    EXPECT_EQ(tidyScore("0"), "0");
+    EXPECT_EQ(tidyScore(""), "0");
+    EXPECT_EQ(tidyScore("abc"), "0");
+    EXPECT_EQ(tidyScore("-"), "0");
+    EXPECT_EQ(tidyScore("12abc"), "12");
+    EXPECT_EQ(tidyScore("  7"), "7");
+    EXPECT_EQ(tidyScore(QString(40, '9')), "32767");
+    EXPECT_EQ(tidyScore("-" + QString(40, '9')), "-32768");
+    EXPECT_EQ(engine::plainScore(" 25"), "25");
+}

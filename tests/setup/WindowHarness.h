@@ -9,12 +9,14 @@
 #include "QtPrinters.h"
 #include "RecordingPlatform.h"
 #include "TempFolder.h"
+#include "boards/CutThroat.h"
+#include "boards/LeaderBoard.h"
 #include "boards/ScoreBoard3.h"
 #include "setup/FrmMenu3_5.h"
 
 namespace test {
 
-// The set-up menu and the classic board as the console wires them, on fake modules.
+// The set-up menu and the boards as the console wires them, on fake modules.
 struct WindowHarness : setup::MenuHost {
     TempFolder folder;
     model::MatchSettings settings;
@@ -25,6 +27,8 @@ struct WindowHarness : setup::MenuHost {
     std::unique_ptr<FakeModuleExchange> modules;
     std::unique_ptr<setup::FrmMenu3_5> menu;
     std::unique_ptr<boards::ScoreBoard3> classic;
+    std::unique_ptr<boards::LeaderBoard> leader;
+    std::unique_ptr<boards::CutThroat> cutThroat;
     int titleShows = 0;
     int shutdowns = 0;
 
@@ -44,22 +48,58 @@ struct WindowHarness : setup::MenuHost {
 
     void showTitleForm() override { ++titleShows; }
     void ShutItDown() override { ++shutdowns; }
-    boards::Board& board(model::BoardChoice) override { return classicBoard(); }
-    boards::Board* existingBoard(model::BoardChoice) override { return classic.get(); }
-
-    boards::ScoreBoard3& classicBoard() {
-        if (!classic) {
-            classic = std::make_unique<boards::ScoreBoard3>(settings, state, *menu, *modules, clock,
-                                                            platform);
+    boards::Board& board(model::BoardChoice choice) override {
+        switch (choice) {
+            case model::BoardChoice::Leader:
+                return leaderBoard();
+            case model::BoardChoice::CutThroat:
+                return cutThroatBoard();
+            case model::BoardChoice::Classic:
+                break;
         }
-        return *classic;
+        return classicBoard();
     }
+    boards::Board* existingBoard(model::BoardChoice choice) override {
+        switch (choice) {
+            case model::BoardChoice::Leader:
+                return leader.get();
+            case model::BoardChoice::CutThroat:
+                return cutThroat.get();
+            case model::BoardChoice::Classic:
+                break;
+        }
+        return classic.get();
+    }
+
+    template <typename BoardType>
+    BoardType& made(std::unique_ptr<BoardType>& b) {
+        if (!b) {
+            b = std::make_unique<BoardType>(settings, state, *menu, *modules, clock, platform);
+        }
+        return *b;
+    }
+    boards::ScoreBoard3& classicBoard() { return made(classic); }
+    boards::LeaderBoard& leaderBoard() { return made(leader); }
+    boards::CutThroat& cutThroatBoard() { return made(cutThroat); }
 
     // Start-up: the menu loads and shows, then "Hide Set-up Menu" opens the board.
     boards::ScoreBoard3& openBoard() {
         menu->show();
         menu->CommandHide_Click();
         return classicBoard();
+    }
+    // The same with the leader or the cut-throat board chosen.
+    boards::LeaderBoard& openLeaderBoard() {
+        settings.chooseBoard(model::BoardChoice::Leader);
+        menu->show();
+        menu->CommandHide_Click();
+        return leaderBoard();
+    }
+    boards::CutThroat& openCutThroat() {
+        settings.chooseBoard(model::BoardChoice::CutThroat);
+        menu->show();
+        menu->CommandHide_Click();
+        return cutThroatBoard();
     }
 };
 
