@@ -217,6 +217,7 @@ void FrmMenu3_5::Form_Activate() {
     SetUpFormOptions();
     if (state_.teamCount > 3) {
         mnuScoreBd.setEnabled(false);
+        chooseLeaderBoardForManyTeams();
     }
     // Every page starts hidden; cycling the tabs enables each, and tab 1 ends in front.
     for (QWidget* page : picTab) {
@@ -232,6 +233,20 @@ void FrmMenu3_5::Form_Activate() {
     }
     picTab[0]->show();
     currentPage = 0;
+}
+
+// The classic board shows three teams at most: with more teams served it cannot stay the
+// choice, so the leader board takes its place, as choosing it from the menu would.
+void FrmMenu3_5::chooseLeaderBoardForManyTeams() {
+    if (!settings_.classicBoardChosen) {
+        return;
+    }
+    if (boards::Board* classic = host_.existingBoard(model::BoardChoice::Classic)) {
+        classic->hideBoard();
+    }
+    settings_.chooseBoard(model::BoardChoice::Leader);
+    showMenuMarks();
+    OptionDisplay();
 }
 
 void FrmMenu3_5::TabStrip1_Click() {

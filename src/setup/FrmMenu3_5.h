@@ -113,6 +113,7 @@ class FrmMenu3_5 final : public ui::Form,
     void buildTimerBoxes();
     void wireMenus();
     void showMenuMarks();
+    void chooseLeaderBoardForManyTeams();
     void matchTimerEffect();
     void applyToBoards(const std::function<void(boards::Board&)>& apply);
 

@@ -12,15 +12,18 @@
 
 namespace {
 
-// The console as the program builds it, on two virtual two-team modules (teams 1-4), the
-// recording platform and the manual clock.
+// The console as the program builds it, on virtual team modules (by default two two-team
+// modules, teams 1-4), the recording platform and the manual clock.
 struct Match : ::testing::Test {
+    explicit Match(const char* moduleList = "2012:1-2,2012:3-4")
+        : modules(sim::VirtualModuleSet::create(moduleList).modules),
+          console(platform, clock, modules->transport()) {}
+
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
-    std::unique_ptr<sim::VirtualModuleSet> modules =
-        sim::VirtualModuleSet::create("2012:1-2,2012:3-4").modules;
-    app::Console console{platform, clock, modules->transport()};
+    std::unique_ptr<sim::VirtualModuleSet> modules;
+    app::Console console;
 
     sim::VirtualModule& module(int position) { return modules->module(position - 1); }
     boards::ScoreBoard3& board() { return console.classicBoard(); }
@@ -36,10 +39,15 @@ struct Match : ::testing::Test {
     }
 };
 
-TEST_F(Match, StartUpHandsOverToTheMenuAndTheBoard) {
+// The classic board's match: three one-team modules, teams 1-3.
+struct ClassicMatch : Match {
+    ClassicMatch() : Match("4097:1,4097:2,4097:3") {}
+};
+
+TEST_F(ClassicMatch, StartUpHandsOverToTheMenuAndTheBoard) {
     console.start();
     EXPECT_TRUE(console.titleForm().ResultsMemo.caption().contains(
-        "  Team Interface 3-4 is connected and working.\r\n"));
+        "  Team Interface 3 is connected and working.\r\n"));
     console.titleForm().Command1.click();
     EXPECT_FALSE(console.titleForm().visible());
     EXPECT_TRUE(console.menu().visible());
@@ -51,21 +59,21 @@ TEST_F(Match, StartUpHandsOverToTheMenuAndTheBoard) {
     EXPECT_EQ(board().LabelGamma.caption(), "Team 3");
 }
 
-TEST_F(Match, APressIsShownLockedOutLitSoundedAndScored) {
+TEST_F(ClassicMatch, APressIsShownLockedOutLitSoundedAndScored) {
     openBoard();
     space();
     EXPECT_EQ(last(1), 125);
     EXPECT_EQ(last(2), 125);
-    module(2).press({{3, 2}});
+    module(3).press({{3, 2}});
     clock.advanceMs(20);
     EXPECT_EQ(board().NameLabel.caption(), "Twelve");
     EXPECT_EQ(board().Labelteam.caption(), "Team 3");
     EXPECT_EQ(board().gscorelabel.backColor(), ui::colors::green);
     EXPECT_EQ(last(1), 124);
-    EXPECT_TRUE(module(2).lampLit({3, 2}));
-    EXPECT_EQ(module(2).tone(), sim::Tone::Buzz);
+    EXPECT_TRUE(module(3).lampLit({3, 2}));
+    EXPECT_EQ(module(3).tone(), sim::Tone::Buzz);
     clock.advanceMs(800);
-    EXPECT_EQ(module(2).tone(), sim::Tone::Off);
+    EXPECT_EQ(module(3).tone(), sim::Tone::Off);
 
     board().Option10.setValue(true);
     QTest::mouseClick(board().gscorelabel.widget(), Qt::LeftButton);
@@ -81,7 +89,7 @@ TEST_F(Match, APressIsShownLockedOutLitSoundedAndScored) {
     EXPECT_EQ(board().NameLabel.caption(), "One");
 }
 
-TEST_F(Match, TheSecondResponderBlinksAndTakesOverWhenNoPointsWereGiven) {
+TEST_F(ClassicMatch, TheSecondResponderBlinksAndTakesOverWhenNoPointsWereGiven) {
     openBoard();
     console.settings().lockSecondResponder = true;
     space();
@@ -89,22 +97,22 @@ TEST_F(Match, TheSecondResponderBlinksAndTakesOverWhenNoPointsWereGiven) {
     clock.advanceMs(20);
     EXPECT_EQ(board().NameLabel.caption(), "One");
     EXPECT_EQ(board().Labelalpha.backColor(), ui::colors::orange);
-    module(2).press({{3, 4}});
+    module(3).press({{3, 4}});
     clock.advanceMs(20);
     EXPECT_EQ(board().LabelGamma.backColor(), ui::colors::yellow);
     EXPECT_EQ(board().NameLabel.caption(), "One") << "the first responder keeps the floor";
     clock.advanceMs(1000);  // past the first responder's sound
-    module(2).clearCommands();
+    module(3).clearCommands();
     clock.advanceMs(1000);
-    EXPECT_EQ(module(2).commands(), (std::vector<int>{4, 124})) << "the held player's lamp blinks";
+    EXPECT_EQ(module(3).commands(), (std::vector<int>{4, 124})) << "the held player's lamp blinks";
 
     space();
     EXPECT_EQ(board().NameLabel.caption(), "Fourteen");
     EXPECT_EQ(board().LabelGamma.backColor(), ui::colors::orange);
-    EXPECT_TRUE(module(2).lampLit({3, 4}));
+    EXPECT_TRUE(module(3).lampLit({3, 4}));
 }
 
-TEST_F(Match, TheResponseTimerAndTheMatchClockRunOutWithTheirAlerts) {
+TEST_F(ClassicMatch, TheResponseTimerAndTheMatchClockRunOutWithTheirAlerts) {
     openBoard("0:03");
     board().CommandT.click();
     EXPECT_EQ(board().timerlabel.caption(), "5");
@@ -122,7 +130,7 @@ TEST_F(Match, TheResponseTimerAndTheMatchClockRunOutWithTheirAlerts) {
     EXPECT_EQ(module(2).tone(), sim::Tone::ClockExpired);
 }
 
-TEST_F(Match, ScoresSurviveATripToTheMenuAndTheClockComesBackFull) {
+TEST_F(ClassicMatch, ScoresSurviveATripToTheMenuAndTheClockComesBackFull) {
     openBoard("0:01");
     board().Option5.setValue(true);
     QTest::mouseClick(board().bscorelabel.widget(), Qt::LeftButton);
@@ -184,7 +192,7 @@ TEST_F(Match, WithoutModulesTheOperatorIsAskedUntilTheyQuit) {
 
 namespace {
 
-TEST_F(Match, ClosingTheBoardGoesBackToTheMenuAndClosingTheMenuEndsTheProgram) {
+TEST_F(ClassicMatch, ClosingTheBoardGoesBackToTheMenuAndClosingTheMenuEndsTheProgram) {
     openBoard();
     test::closeAsOperator(board().window());
     EXPECT_TRUE(console.menu().visible());

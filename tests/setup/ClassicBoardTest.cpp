@@ -51,7 +51,9 @@ TEST(ClassicBoard, TwoTeamModeHidesTheMiddleAndScoresTheRightTeamsOwnSlot) {
 
 TEST(ClassicBoard, TheRfInterfaceShowsOnlyTwoTeams) {
     WindowHarness h(712, 4, {0, 1, 2, 3}, 1);
-    auto& board = h.openBoard();
+    h.menu->load();
+    auto& board = h.classicBoard();  // as the transmitter-code dialog shows it
+    board.show();
     EXPECT_EQ(h.state.teamCount, 2);
     EXPECT_FALSE(board.LabelBeta.visible());
     EXPECT_EQ(board.Labelalpha.caption(), "Team 1");

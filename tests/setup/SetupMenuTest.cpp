@@ -22,6 +22,40 @@ TEST(SetupMenu, FourTeamsDisableTheClassicBoardAndSwapSides) {
     EXPECT_TRUE(two.menu->mnuSwapSides.enabled());
 }
 
+// Eight teams cannot play on a board of three: the leader board takes over, and the
+// summary says so.
+TEST(SetupMenu, MoreTeamsThanTheClassicBoardShowsChooseTheLeaderBoard) {
+    WindowHarness h(4097, 8, {0, 1, 2, 3, 4, 5, 6, 7}, 8);
+    h.classicBoard().show();  // as a set-up file with the classic mark shows it at start-up
+    h.menu->show();
+    EXPECT_FALSE(h.classic->visible());
+    EXPECT_TRUE(h.settings.leaderBoardChosen);
+    EXPECT_FALSE(h.settings.classicBoardChosen);
+    EXPECT_TRUE(h.menu->mnuLeaderBd.checked());
+    EXPECT_FALSE(h.menu->mnuScoreBd.checked());
+    EXPECT_FALSE(h.menu->mnuScoreBd.enabled());
+    EXPECT_TRUE(h.menu->Label1.caption().contains("* LeaderBoard ScoreBoard display selected"));
+    EXPECT_FALSE(h.menu->Label1.caption().contains("Classic"));
+    EXPECT_TRUE(h.menu->visible()) << "the menu stays in front";
+
+    h.menu->CommandHide_Click();
+    ASSERT_NE(h.leader, nullptr);
+    EXPECT_TRUE(h.leader->visible());
+    EXPECT_FALSE(h.classic->visible());
+    EXPECT_EQ(h.leader->TLabel(17).caption(), "Team 8");
+}
+
+TEST(SetupMenu, ThreeTeamsKeepTheClassicBoardAndOtherChoicesStay) {
+    WindowHarness three(4097, 3, {0, 1, 2}, 3);
+    three.menu->show();
+    EXPECT_TRUE(three.settings.classicBoardChosen);
+
+    WindowHarness cut(4097, 8, {0, 1, 2, 3, 4, 5, 6, 7}, 8);
+    cut.settings.chooseBoard(model::BoardChoice::CutThroat);
+    cut.menu->show();
+    EXPECT_TRUE(cut.settings.cutThroatChosen);
+}
+
 TEST(SetupMenu, OnlyServedTeamSlotsCanBeEdited) {
     WindowHarness h(4097, 2, {0, 1});
     h.menu->show();
