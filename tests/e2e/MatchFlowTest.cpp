@@ -2,42 +2,12 @@
 
 #include <QTest>
 
-#include "ManualClock.h"
+#include "MatchFixture.h"
 #include "OperatorClose.h"
-#include "QtPrinters.h"
-#include "RecordingPlatform.h"
-#include "TempFolder.h"
-#include "app/Console.h"
-#include "sim/VirtualModuleSet.h"
+
+using test::Match;
 
 namespace {
-
-// The console as the program builds it, on virtual team modules (by default two two-team
-// modules, teams 1-4), the recording platform and the manual clock.
-struct Match : ::testing::Test {
-    explicit Match(const char* moduleList = "2012:1-2,2012:3-4")
-        : modules(sim::VirtualModuleSet::create(moduleList).modules),
-          console(platform, clock, modules->transport()) {}
-
-    test::TempFolder folder;
-    test::RecordingPlatform platform{folder.path()};
-    test::ManualClock clock;
-    std::unique_ptr<sim::VirtualModuleSet> modules;
-    app::Console console;
-
-    sim::VirtualModule& module(int position) { return modules->module(position - 1); }
-    boards::ScoreBoard3& board() { return console.classicBoard(); }
-    void space() { QTest::keyClick(board().window(), Qt::Key_Space); }
-    int last(int position) { return module(position).commands().back(); }
-
-    // Start-up, DONE, and out of the menu onto the classic board.
-    void openBoard(const QString& matchTime = "15:00") {
-        console.start();
-        console.titleForm().Command1.click();
-        console.menu().Texttimer[6]->setText(matchTime);
-        console.menu().CommandHide_Click();
-    }
-};
 
 // The classic board's match: three one-team modules, teams 1-3.
 struct ClassicMatch : Match {
