@@ -78,7 +78,11 @@ void Control::fireClick() {
 
 bool Control::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widget_) {
-        if (event->type() == QEvent::MouseButtonPress && MouseDown) {
+        // The second press of a quick double click is a press too: three fast clicks on a
+        // score are three points.
+        const bool press = event->type() == QEvent::MouseButtonPress ||
+                           event->type() == QEvent::MouseButtonDblClick;
+        if (press && MouseDown) {
             const auto* me = static_cast<QMouseEvent*>(event);
             const int button = me->button() == Qt::LeftButton    ? kLeftButton
                                : me->button() == Qt::RightButton ? kRightButton

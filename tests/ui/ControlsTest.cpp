@@ -54,6 +54,18 @@ TEST(Label, MouseDownReportsTheButtonOfARealClick) {
     EXPECT_EQ(buttons, (std::vector<int>{ui::kLeftButton, ui::kRightButton}));
 }
 
+TEST(Label, TheSecondPressOfADoubleClickIsAMouseDown) {
+    Host host;
+    ui::Label label(&host.window, "5");
+    label.move(0, 0, 100, 40);
+    int downs = 0;
+    label.MouseDown = [&](int) { ++downs; };
+    // A quick second click reaches the label as a double click, and still counts.
+    QTest::mouseClick(label.widget(), Qt::LeftButton);
+    QTest::mouseDClick(label.widget(), Qt::LeftButton);
+    EXPECT_EQ(downs, 2);
+}
+
 TEST(Label, FitTextShrinksTheFontUntilTheCaptionFits) {
     Host host;
     ui::Label label(&host.window);
