@@ -26,57 +26,21 @@ void Console::unloadSetupMenu() {
     if (menu_) {
         menu_->unload();
     }
-    for (auto choice :
-         {model::BoardChoice::Leader, model::BoardChoice::Classic, model::BoardChoice::CutThroat}) {
-        if (boards::Board* b = existingBoard(choice)) {
-            b->hideBoard();
-        }
+    if (boards_) {
+        boards_->hideAll();
     }
 }
 
-// Each board is made the first time something needs it, and kept for the run.
-template <typename BoardType>
-BoardType& Console::made(std::unique_ptr<BoardType>& board) {
-    if (!board) {
-        board = std::make_unique<BoardType>(settings_, state_, menu(), link_, clock_, platform_);
+boards::BoardSet& Console::boards() {
+    if (!boards_) {
+        boards_ =
+            std::make_unique<boards::BoardSet>(settings_, state_, menu(), link_, clock_, platform_);
     }
-    return *board;
-}
-
-boards::ScoreBoard3& Console::classicBoard() {
-    return made(classic_);
-}
-
-boards::LeaderBoard& Console::leaderBoard() {
-    return made(leader_);
-}
-
-boards::CutThroat& Console::cutThroatBoard() {
-    return made(cutThroat_);
-}
-
-boards::Board& Console::board(model::BoardChoice choice) {
-    switch (choice) {
-        case model::BoardChoice::Leader:
-            return leaderBoard();
-        case model::BoardChoice::CutThroat:
-            return cutThroatBoard();
-        case model::BoardChoice::Classic:
-            break;
-    }
-    return classicBoard();
+    return *boards_;
 }
 
 boards::Board* Console::existingBoard(model::BoardChoice choice) {
-    switch (choice) {
-        case model::BoardChoice::Leader:
-            return leader_.get();
-        case model::BoardChoice::CutThroat:
-            return cutThroat_.get();
-        case model::BoardChoice::Classic:
-            break;
-    }
-    return classic_.get();
+    return boards_ ? boards_->existing(choice) : nullptr;
 }
 
 }  // namespace app

@@ -2,9 +2,7 @@
 
 #include <memory>
 
-#include "boards/CutThroat.h"
-#include "boards/LeaderBoard.h"
-#include "boards/ScoreBoard3.h"
+#include "boards/BoardSet.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
 #include "modulelink/HidAgent.h"
@@ -32,9 +30,9 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     modulelink::ModuleLink& link() { return link_; }
     modulelink::TitleForm& titleForm() { return titleForm_; }
     setup::FrmMenu3_5& menu();
-    boards::ScoreBoard3& classicBoard();
-    boards::LeaderBoard& leaderBoard();
-    boards::CutThroat& cutThroatBoard();
+    boards::ScoreBoard3& classicBoard() { return boards().classic(); }
+    boards::LeaderBoard& leaderBoard() { return boards().leader(); }
+    boards::CutThroat& cutThroatBoard() { return boards().cutThroat(); }
 
     // modulelink::StartupHost
     void showTitleForm() override { titleForm_.show(); }
@@ -47,12 +45,11 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
 
     // setup::MenuHost
     void ShutItDown() override { link_.ShutItDown(); }
-    boards::Board& board(model::BoardChoice choice) override;
+    boards::Board& board(model::BoardChoice choice) override { return boards().board(choice); }
     boards::Board* existingBoard(model::BoardChoice choice) override;
 
   private:
-    template <typename BoardType>
-    BoardType& made(std::unique_ptr<BoardType>& board);
+    boards::BoardSet& boards();
 
     ui::Platform& platform_;
     ui::Clock& clock_;
@@ -62,9 +59,7 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     modulelink::ModuleLink link_;
     modulelink::TitleForm titleForm_;
     std::unique_ptr<setup::FrmMenu3_5> menu_;
-    std::unique_ptr<boards::ScoreBoard3> classic_;
-    std::unique_ptr<boards::LeaderBoard> leader_;
-    std::unique_ptr<boards::CutThroat> cutThroat_;
+    std::unique_ptr<boards::BoardSet> boards_;
 };
 
 }  // namespace app

@@ -14,11 +14,10 @@ const ui::Font kScoreFont{"Arial Black", 80, false};
 
 CutThroat::CutThroat(model::MatchSettings& settings, model::MatchState& state, SetupMenuLink& menu,
                      modulelink::ModuleExchange& modules, ui::Clock& clock, ui::Platform& platform)
-    : BoardWindow("Cut Throat", engine::cutThroatBoardPolicy(), settings, state, menu, modules,
-                  clock, platform),
+    : RowBoard("Cut Throat", engine::cutThroatBoardPolicy(), {}, {16, 66, 992, 280}, settings,
+               state, menu, modules, clock, platform),
       ScoreLabel(client(), ""),
       CommandShowAll(client(), "Show/Edit All Scores"),
-      rows_(client(), {}),
       showAll_(settings, state, menu, *this) {
     Labelteam.setCaption("Top 10 Individuals");
     Labelteam.setFont(kHeadingFont);
@@ -31,16 +30,12 @@ CutThroat::CutThroat(model::MatchSettings& settings, model::MatchState& state, S
     for (int row = 0; row < RankedRows::kRows; ++row) {
         rows_.blankRow(row);
     }
-    rows_.numberMouseDown = [this](int row, int button) { L_MouseDown(row + 1, button); };
-    rows_.scoreMouseDown = [this](int, int button) { SLabel_MouseDown(button); };
     ScoreLabel.MouseDown = [this](int button) { ScoreLabel_MouseDown(button); };
     CommandShowAll.Click = [this] { CommandShowAll_Click(); };
 
     place(Labelteam, {20, 6, 984, 56});
-    rows_.placeIn(layout(), {16, 66, 992, 280});
     place(NameLabel, {20, 354, 764, 128});
     place(ScoreLabel, {792, 354, 212, 128});
-    place(Commandsetupmenu, {449, 598, 130, 36});
     place(CommandShowAll, {380, 642, 268, 36});
     fillScreen();
 }
@@ -99,18 +94,8 @@ void CutThroat::L_MouseDown(int r, int button) {
                                                               : ui::colors::buttonFace);
 }
 
-// Every selected row's score changes, and the change is stored in that player's list row
-// so that the next ranking keeps it.
-void CutThroat::SLabel_MouseDown(int button) {
-    if (button != ui::kLeftButton && button != ui::kRightButton) {
-        return;
-    }
-    const bool adds = button == ui::kLeftButton;
-    const std::vector<int> changed = rows_.changeGreenScores(adds ? increment : -increment);
-    if (adds && !changed.empty()) {
-        state_.pointsAwarded = true;
-    }
-    for (int row : changed) {
+void CutThroat::rowScoresChanged(const std::vector<int>& rows) {
+    for (int row : rows) {
         const int listRow = showAll_.rowOfBox(rows_.member(row));
         if (listRow >= 0) {
             showAll_.setScore(listRow, rows_.score(row).caption());
@@ -151,11 +136,7 @@ void CutThroat::setBoardTextColor(ui::Color color) {
 
 void CutThroat::eraseScores() {
     showAll_.eraseScores();
-    for (int row = 0; row < RankedRows::kRows; ++row) {
-        if (!rows_.blank(row)) {
-            rows_.score(row).setCaption("0");
-        }
-    }
+    eraseRowScores();
 }
 
 }  // namespace boards

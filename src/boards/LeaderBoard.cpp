@@ -13,17 +13,12 @@ const ui::Font kNameFont{"Arial Black", 60, false};
 LeaderBoard::LeaderBoard(model::MatchSettings& settings, model::MatchState& state,
                          SetupMenuLink& menu, modulelink::ModuleExchange& modules, ui::Clock& clock,
                          ui::Platform& platform)
-    : BoardWindow("LeaderBoard Scoreboard", engine::leaderBoardPolicy(), settings, state, menu,
-                  modules, clock, platform),
-      rows_(client(), kDesignNames) {
+    : RowBoard("LeaderBoard Scoreboard", engine::leaderBoardPolicy(), kDesignNames,
+               {16, 14, 992, 300}, settings, state, menu, modules, clock, platform) {
     Labelteam.setFont(kTeamFont);
     NameLabel.setFont(kNameFont);
-    rows_.numberMouseDown = [this](int row, int button) { L_MouseDown(row + 1, button); };
-    rows_.scoreMouseDown = [this](int, int button) { SLabel_MouseDown(button); };
-    rows_.placeIn(layout(), {16, 14, 992, 300});
     place(Labelteam, {20, 318, 984, 70});
     place(NameLabel, {20, 390, 984, 94});
-    place(Commandsetupmenu, {449, 598, 130, 36});
     fillScreen();
 }
 
@@ -61,25 +56,6 @@ void LeaderBoard::L_MouseDown(int r, int button) {
     score.setBackColor(button == ui::kRightButton && score.backColor() == ui::colors::buttonFace
                            ? ui::colors::green
                            : ui::colors::buttonFace);
-}
-
-// A click on any score changes every selected (green) score.
-void LeaderBoard::SLabel_MouseDown(int button) {
-    if (button != ui::kLeftButton && button != ui::kRightButton) {
-        return;
-    }
-    const bool adds = button == ui::kLeftButton;
-    if (!rows_.changeGreenScores(adds ? increment : -increment).empty() && adds) {
-        state_.pointsAwarded = true;
-    }
-}
-
-void LeaderBoard::eraseScores() {
-    for (int row = 0; row < RankedRows::kRows; ++row) {
-        if (!rows_.blank(row)) {
-            rows_.score(row).setCaption("0");
-        }
-    }
 }
 
 }  // namespace boards

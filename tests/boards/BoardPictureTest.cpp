@@ -5,23 +5,13 @@
 #include <QImage>
 
 #include "BoardPresses.h"
+#include "WindowPictures.h"
 
+using test::grabWindow;
+using test::placeOf;
 using test::WindowHarness;
 
 namespace {
-
-QImage grabWindow(ui::Form& form, const QString& name) {
-    const QImage image = form.window()->grab().toImage();
-    const QString dir = qEnvironmentVariable("QVX_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
-        image.save(dir + "/" + name + ".png");
-    }
-    return image;
-}
-
-QRect placeOf(ui::Form& form, const ui::Control& c) {
-    return {c.widget()->mapTo(form.window(), QPoint(0, 0)), c.widget()->size()};
-}
 
 // The horizontal middle of what is painted in `text` colour inside a control.
 double inkCentre(const QImage& image, QRect box, QColor text) {

@@ -3,22 +3,16 @@
 #include <QTest>
 
 #include "BoardPresses.h"
+#include "RowCaptions.h"
 
 using test::pressAndPoll;
+using test::rowNames;
 using test::WindowHarness;
 using ui::colors::buttonFace;
 using ui::colors::green;
 using ui::colors::red;
 
 namespace {
-
-QStringList boardNames(const boards::CutThroat& b) {
-    QStringList out;
-    for (int i = 10; i <= 19; ++i) {
-        out << b.TLabel(i).caption();
-    }
-    return out;
-}
 
 QStringList listNames(boards::ShowAll& list) {
     QStringList out;
@@ -60,7 +54,7 @@ TEST_F(TwelvePlayers, LeavingTheMenuBuildsRanksAndPutsAwayTheList) {
               (QStringList{"One", "Two", "Three", "Four", "Six", "Seven", "Eight", "Nine", "Eleven",
                            "Twelve", "Thirteen", "Fourteen"}));
     EXPECT_EQ(list().PositionText[4], 7);
-    EXPECT_EQ(boardNames(*board).last(), "Twelve");
+    EXPECT_EQ(rowNames(*board).last(), "Twelve");
     EXPECT_EQ(board->increment, 1) << "the board starts with steps of 1";
     for (int k = 12; k < boards::ShowAll::kRows; ++k) {
         EXPECT_FALSE(list().ScoreText[k]->visible()) << k;
@@ -89,7 +83,7 @@ TEST_F(TwelvePlayers, TheResponderIsScoredInTheListAndClimbsAtTheNextClear) {
     EXPECT_EQ(board->SLabel(5).caption(), " 20") << "the rows change at the next ranking";
 
     space();
-    EXPECT_EQ(boardNames(*board).mid(0, 5), (QStringList{"One", "Two", "Three", "Seven", "Four"}));
+    EXPECT_EQ(rowNames(*board).mid(0, 5), (QStringList{"One", "Two", "Three", "Seven", "Four"}));
     EXPECT_EQ(board->SLabel(3).caption(), " 25");
     EXPECT_EQ(board->ScoreLabel.caption(), "");
     EXPECT_EQ(board->ScoreLabel.backColor(), buttonFace);
@@ -130,7 +124,7 @@ TEST_F(TwelvePlayers, EqualScoresKeepTheirListOrder) {
     list().setScore(7, "9");
     list().setScore(11, "9");
     space();
-    EXPECT_EQ(boardNames(*board).mid(0, 4), (QStringList{"Nine", "Fourteen", "One", "Two"}));
+    EXPECT_EQ(rowNames(*board).mid(0, 4), (QStringList{"Nine", "Fourteen", "One", "Two"}));
 }
 
 TEST_F(TwelvePlayers, MarksStayWithTheirPlayersWhenTheRowsAreRanked) {
@@ -223,7 +217,7 @@ TEST(CutThroat, FewerThanTenPlayersLeaveTheOtherRowsBlank) {
     WindowHarness h(4097, 1, {0}, 1);
     auto& board = h.openCutThroat();
     EXPECT_EQ(board.showAll().playerCount(), 5);
-    EXPECT_EQ(boardNames(board),
+    EXPECT_EQ(rowNames(board),
               (QStringList{"One", "Two", "Three", "Four", "Five", "", "", "", "", ""}));
     for (int i = 5; i <= 9; ++i) {
         EXPECT_EQ(board.SLabel(i).caption(), "") << i;

@@ -3,8 +3,11 @@
 #include <QTest>
 
 #include "BoardPresses.h"
+#include "RowCaptions.h"
 
 using test::pressAndPoll;
+using test::rowNames;
+using test::rowScores;
 using test::WindowHarness;
 using ui::colors::buttonFace;
 using ui::colors::green;
@@ -12,22 +15,6 @@ using ui::colors::orange;
 using ui::colors::red;
 
 namespace {
-
-QStringList names(const boards::LeaderBoard& b) {
-    QStringList out;
-    for (int i = 10; i <= 19; ++i) {
-        out << b.TLabel(i).caption();
-    }
-    return out;
-}
-
-QStringList scores(const boards::LeaderBoard& b) {
-    QStringList out;
-    for (int i = 0; i <= 9; ++i) {
-        out << b.SLabel(i).caption();
-    }
-    return out;
-}
 
 void click(ui::Label& label, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(label.widget(), button);
@@ -38,8 +25,8 @@ TEST(LeaderBoard, ServedSlotsFillTheRowsInSlotOrderAndTheRestAreBlank) {
     h.settings.rosterText[12] = "Owls";
     auto& board = h.openLeaderBoard();
     EXPECT_EQ(board.caption(), "LeaderBoard Scoreboard");
-    EXPECT_EQ(names(board), (QStringList{"Team 1", "Owls", "", "", "", "", "", "", "", ""}));
-    EXPECT_EQ(scores(board), (QStringList{"0", "0", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(rowNames(board), (QStringList{"Team 1", "Owls", "", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(rowScores(board), (QStringList{"0", "0", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(board.rowSlot(2), 2);
     EXPECT_EQ(board.rowSlot(3), -1);
     EXPECT_EQ(board.L(10).caption(), "10)");
@@ -47,7 +34,7 @@ TEST(LeaderBoard, ServedSlotsFillTheRowsInSlotOrderAndTheRestAreBlank) {
     // Back from the menu the same teams keep their rows.
     board.Commandsetupmenu.click();
     h.menu->CommandHide_Click();
-    EXPECT_EQ(names(board).mid(0, 3), (QStringList{"Team 1", "Owls", ""}));
+    EXPECT_EQ(rowNames(board).mid(0, 3), (QStringList{"Team 1", "Owls", ""}));
 }
 
 TEST(LeaderBoard, ARenamedTeamIsShownAndRecognisedAfterTheMenu) {
@@ -73,8 +60,8 @@ TEST(LeaderBoard, TheResetClickRanksTiesInTheirOrder) {
         board.SLabel(i).setCaption(values[i]);
     }
     click(board.NameLabel);
-    EXPECT_EQ(names(board).mid(0, 4), (QStringList{"Team 2", "Team 4", "Team 3", "Team 1"}));
-    EXPECT_EQ(scores(board).mid(0, 4), (QStringList{" 30", " 30", "20", "10"}));
+    EXPECT_EQ(rowNames(board).mid(0, 4), (QStringList{"Team 2", "Team 4", "Team 3", "Team 1"}));
+    EXPECT_EQ(rowScores(board).mid(0, 4), (QStringList{" 30", " 30", "20", "10"}));
     EXPECT_EQ(board.rowSlot(1), 1);
     EXPECT_EQ(board.rowSlot(4), 0) << "the slots travel with their teams";
 }
@@ -93,8 +80,8 @@ TEST(LeaderBoard, ANegativeTeamSinksToTheLastRowAndBlankRowsStayBlank) {
     // Back above zero it climbs past the blank rows, which stay blank (never "0").
     board.SLabel(9).setCaption(" 3");
     QTest::keyClick(board.window(), Qt::Key_Space);
-    EXPECT_EQ(names(board).mid(0, 5), (QStringList{"Team 4", "Team 1", "Team 2", "Team 3", ""}));
-    EXPECT_EQ(scores(board).mid(3), (QStringList{"0", "", "", "", "", "", ""}));
+    EXPECT_EQ(rowNames(board).mid(0, 5), (QStringList{"Team 4", "Team 1", "Team 2", "Team 3", ""}));
+    EXPECT_EQ(rowScores(board).mid(3), (QStringList{"0", "", "", "", "", "", ""}));
 }
 
 TEST(LeaderBoard, OneClickScoresEveryGreenRow) {
@@ -102,17 +89,17 @@ TEST(LeaderBoard, OneClickScoresEveryGreenRow) {
     auto& board = h.openLeaderBoard();
     board.Option5.setValue(true);
     click(board.SLabel(2));
-    EXPECT_EQ(scores(board).mid(0, 3), (QStringList{"0", "0", "0"})) << "nothing selected";
+    EXPECT_EQ(rowScores(board).mid(0, 3), (QStringList{"0", "0", "0"})) << "nothing selected";
     EXPECT_FALSE(h.state.pointsAwarded);
 
     click(board.L(1), Qt::RightButton);
     click(board.L(3), Qt::RightButton);
     EXPECT_EQ(board.SLabel(0).backColor(), green);
     click(board.SLabel(1));
-    EXPECT_EQ(scores(board).mid(0, 3), (QStringList{" 5", "0", " 5"}));
+    EXPECT_EQ(rowScores(board).mid(0, 3), (QStringList{" 5", "0", " 5"}));
     EXPECT_TRUE(h.state.pointsAwarded);
     click(board.SLabel(0), Qt::RightButton);
-    EXPECT_EQ(scores(board).mid(0, 3), (QStringList{" 0", "0", " 0"}));
+    EXPECT_EQ(rowScores(board).mid(0, 3), (QStringList{" 0", "0", " 0"}));
     click(board.L(4), Qt::RightButton);
     click(board.SLabel(0));
     EXPECT_EQ(board.SLabel(3).caption(), "") << "a blank row cannot be selected or scored";
@@ -147,7 +134,7 @@ TEST(LeaderBoard, MarksFollowTheirTeamsThroughTheRanking) {
     EXPECT_EQ(board.SLabel(3).caption(), " 10");
 
     click(board.NameLabel, Qt::RightButton);
-    EXPECT_EQ(names(board).mid(0, 4), (QStringList{"Team 4", "Team 1", "Team 2", "Team 3"}));
+    EXPECT_EQ(rowNames(board).mid(0, 4), (QStringList{"Team 4", "Team 1", "Team 2", "Team 3"}));
     EXPECT_EQ(board.TLabel(10).backColor(), orange) << "Team 4, who answered";
     EXPECT_EQ(board.TLabel(11).backColor(), buttonFace) << "Team 1 was never marked";
     EXPECT_EQ(board.TLabel(12).backColor(), orange) << "Team 2 keeps its mark";
@@ -191,7 +178,7 @@ TEST(LeaderBoard, ErasingScoresZeroesTheTeamsAndLeavesBlankRowsBlank) {
     auto& board = h.openLeaderBoard();
     board.SLabel(0).setCaption(" 40");
     board.eraseScores();
-    EXPECT_EQ(scores(board).mid(0, 3), (QStringList{"0", "0", ""}));
+    EXPECT_EQ(rowScores(board).mid(0, 3), (QStringList{"0", "0", ""}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "MatchFixture.h"
+#include "RowCaptions.h"
 
 using test::Match;
 using ui::colors::buttonFace;
@@ -33,13 +34,7 @@ struct EightTeams : Match {
     EightTeams() : Match("4097:1,4097:2,4097:3,4097:4,4097:5,4097:6,4097:7,4097:8") {}
     boards::LeaderBoard& board() { return console.leaderBoard(); }
     void space() { QTest::keyClick(board().window(), Qt::Key_Space); }
-    QStringList names() {
-        QStringList out;
-        for (int i = 10; i <= 19; ++i) {
-            out << board().TLabel(i).caption();
-        }
-        return out;
-    }
+    QStringList names() { return test::rowNames(board()); }
     void buzz(int team, int player) {
         ASSERT_TRUE(module(team).press({{team, player}}));
         clock.advanceMs(30);
@@ -135,13 +130,7 @@ struct TwelvePlayers : Match {
     boards::CutThroat& board() { return console.cutThroatBoard(); }
     boards::ShowAll& list() { return board().showAll(); }
     void space() { QTest::keyClick(board().window(), Qt::Key_Space); }
-    QStringList names() {
-        QStringList out;
-        for (int i = 10; i <= 19; ++i) {
-            out << board().TLabel(i).caption();
-        }
-        return out;
-    }
+    QStringList names() { return test::rowNames(board()); }
     void buzz(int position, int team, int player) {
         ASSERT_TRUE(module(position).press({{team, player}}));
         clock.advanceMs(30);

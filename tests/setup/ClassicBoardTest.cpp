@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "WindowHarness.h"
+#include "WindowPictures.h"
 
 using test::WindowHarness;
 using ui::kLeftButton;
@@ -157,20 +158,8 @@ TEST(ClassicBoard, OptionsShowTheTimerTabsAndHideThePromptLine) {
 
 namespace {
 
-// Grabs the whole window (a widget's own grab paints its background even where the window
-// would not) and keeps a copy when QVX_SCREENSHOT_DIR names a folder, for a person to see.
-QImage grabWindow(ui::Form& form, const QString& name) {
-    const QImage image = form.window()->grab().toImage();
-    const QString dir = qEnvironmentVariable("QVX_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
-        image.save(dir + "/" + name + ".png");
-    }
-    return image;
-}
-
 QColor colourAtCentreOf(ui::Form& form, const QImage& image, const ui::Control& control) {
-    const QPoint centre = control.widget()->mapTo(form.window(), control.widget()->rect().center());
-    return image.pixelColor(centre);
+    return image.pixelColor(test::placeOf(form, control).center());
 }
 
 TEST(ClassicBoard, MarksAndNamesArePaintedFullSize) {
@@ -183,7 +172,7 @@ TEST(ClassicBoard, MarksAndNamesArePaintedFullSize) {
     board.ascorelabel.setCaption(" 125");
     board.Labelalpha.setBackColor(ui::colors::orange);
     board.bscorelabel.setBackColor(ui::colors::green);
-    const QImage image = grabWindow(board, "classic-board");
+    const QImage image = test::grabWindow(board, "classic-board");
     EXPECT_EQ(colourAtCentreOf(board, image, board.bscorelabel), QColor(0, 255, 0));
     EXPECT_EQ(image.pixelColor(2, image.height() - 2), QColor(0, 0, 255)) << "board background";
     // The name label shrinks its font to fit, but stays large on a 1280 wide board.
@@ -191,7 +180,7 @@ TEST(ClassicBoard, MarksAndNamesArePaintedFullSize) {
     EXPECT_LE(metrics.horizontalAdvance("Alexandra Longname"), board.NameLabel.widget()->width());
     EXPECT_GE(board.NameLabel.widget()->font().pointSizeF(), 30);
     h.menu->show();
-    grabWindow(*h.menu, "setup-menu");
+    test::grabWindow(*h.menu, "setup-menu");
 }
 
 }  // namespace

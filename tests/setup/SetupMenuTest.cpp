@@ -28,7 +28,7 @@ TEST(SetupMenu, MoreTeamsThanTheClassicBoardShowsChooseTheLeaderBoard) {
     WindowHarness h(4097, 8, {0, 1, 2, 3, 4, 5, 6, 7}, 8);
     h.classicBoard().show();  // as a set-up file with the classic mark shows it at start-up
     h.menu->show();
-    EXPECT_FALSE(h.classic->visible());
+    EXPECT_FALSE(h.classicBoard().visible());
     EXPECT_TRUE(h.settings.leaderBoardChosen);
     EXPECT_FALSE(h.settings.classicBoardChosen);
     EXPECT_TRUE(h.menu->mnuLeaderBd.checked());
@@ -39,10 +39,9 @@ TEST(SetupMenu, MoreTeamsThanTheClassicBoardShowsChooseTheLeaderBoard) {
     EXPECT_TRUE(h.menu->visible()) << "the menu stays in front";
 
     h.menu->CommandHide_Click();
-    ASSERT_NE(h.leader, nullptr);
-    EXPECT_TRUE(h.leader->visible());
-    EXPECT_FALSE(h.classic->visible());
-    EXPECT_EQ(h.leader->TLabel(17).caption(), "Team 8");
+    EXPECT_TRUE(h.leaderBoard().visible());
+    EXPECT_FALSE(h.classicBoard().visible());
+    EXPECT_EQ(h.leaderBoard().TLabel(17).caption(), "Team 8");
 }
 
 TEST(SetupMenu, ThreeTeamsKeepTheClassicBoardAndOtherChoicesStay) {

@@ -9,9 +9,7 @@
 #include "QtPrinters.h"
 #include "RecordingPlatform.h"
 #include "TempFolder.h"
-#include "boards/CutThroat.h"
-#include "boards/LeaderBoard.h"
-#include "boards/ScoreBoard3.h"
+#include "boards/BoardSet.h"
 #include "setup/FrmMenu3_5.h"
 
 namespace test {
@@ -26,9 +24,7 @@ struct WindowHarness : setup::MenuHost {
     std::vector<std::string> log;
     std::unique_ptr<FakeModuleExchange> modules;
     std::unique_ptr<setup::FrmMenu3_5> menu;
-    std::unique_ptr<boards::ScoreBoard3> classic;
-    std::unique_ptr<boards::LeaderBoard> leader;
-    std::unique_ptr<boards::CutThroat> cutThroat;
+    std::unique_ptr<boards::BoardSet> boardSet;
     int titleShows = 0;
     int shutdowns = 0;
 
@@ -44,43 +40,19 @@ struct WindowHarness : setup::MenuHost {
         state.startupComplete = true;
         modules = std::make_unique<FakeModuleExchange>(state, clock, moduleCount, log);
         menu = std::make_unique<setup::FrmMenu3_5>(settings, state, platform, *this);
+        boardSet =
+            std::make_unique<boards::BoardSet>(settings, state, *menu, *modules, clock, platform);
     }
 
     void showTitleForm() override { ++titleShows; }
     void ShutItDown() override { ++shutdowns; }
-    boards::Board& board(model::BoardChoice choice) override {
-        switch (choice) {
-            case model::BoardChoice::Leader:
-                return leaderBoard();
-            case model::BoardChoice::CutThroat:
-                return cutThroatBoard();
-            case model::BoardChoice::Classic:
-                break;
-        }
-        return classicBoard();
-    }
+    boards::Board& board(model::BoardChoice choice) override { return boardSet->board(choice); }
     boards::Board* existingBoard(model::BoardChoice choice) override {
-        switch (choice) {
-            case model::BoardChoice::Leader:
-                return leader.get();
-            case model::BoardChoice::CutThroat:
-                return cutThroat.get();
-            case model::BoardChoice::Classic:
-                break;
-        }
-        return classic.get();
+        return boardSet->existing(choice);
     }
-
-    template <typename BoardType>
-    BoardType& made(std::unique_ptr<BoardType>& b) {
-        if (!b) {
-            b = std::make_unique<BoardType>(settings, state, *menu, *modules, clock, platform);
-        }
-        return *b;
-    }
-    boards::ScoreBoard3& classicBoard() { return made(classic); }
-    boards::LeaderBoard& leaderBoard() { return made(leader); }
-    boards::CutThroat& cutThroatBoard() { return made(cutThroat); }
+    boards::ScoreBoard3& classicBoard() { return boardSet->classic(); }
+    boards::LeaderBoard& leaderBoard() { return boardSet->leader(); }
+    boards::CutThroat& cutThroatBoard() { return boardSet->cutThroat(); }
 
     // Start-up: the menu loads and shows, then "Hide Set-up Menu" opens the board.
     boards::ScoreBoard3& openBoard() {

@@ -1,0 +1,39 @@
+#include "boards/RowBoard.h"
+
+namespace boards {
+
+RowBoard::RowBoard(const QString& caption, const engine::BoardPolicy& policy,
+                   const QStringList& designNames, QRect rowsArea, model::MatchSettings& settings,
+                   model::MatchState& state, SetupMenuLink& menu,
+                   modulelink::ModuleExchange& modules, ui::Clock& clock, ui::Platform& platform)
+    : BoardWindow(caption, policy, settings, state, menu, modules, clock, platform),
+      rows_(client(), designNames) {
+    rows_.numberMouseDown = [this](int row, int button) { L_MouseDown(row + 1, button); };
+    rows_.scoreMouseDown = [this](int, int button) { SLabel_MouseDown(button); };
+    rows_.placeIn(layout(), rowsArea);
+    place(Commandsetupmenu, {449, 598, 130, 36});
+}
+
+RowBoard::~RowBoard() = default;
+
+void RowBoard::SLabel_MouseDown(int button) {
+    if (button != ui::kLeftButton && button != ui::kRightButton) {
+        return;
+    }
+    const bool adds = button == ui::kLeftButton;
+    const std::vector<int> changed = rows_.changeGreenScores(adds ? increment : -increment);
+    if (adds && !changed.empty()) {
+        state_.pointsAwarded = true;
+    }
+    rowScoresChanged(changed);
+}
+
+void RowBoard::eraseRowScores() {
+    for (int row = 0; row < RankedRows::kRows; ++row) {
+        if (!rows_.blank(row)) {
+            rows_.score(row).setCaption("0");
+        }
+    }
+}
+
+}  // namespace boards
