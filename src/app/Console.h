@@ -33,6 +33,8 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     boards::ScoreBoard3& classicBoard() { return boards().classic(); }
     boards::LeaderBoard& leaderBoard() { return boards().leader(); }
     boards::CutThroat& cutThroatBoard() { return boards().cutThroat(); }
+    // The board the set-up menu has chosen.
+    boards::BoardWindow& chosenBoard() { return boards().board(settings_.boardChoice()); }
 
     // modulelink::StartupHost
     void showTitleForm() override { titleForm_.show(); }

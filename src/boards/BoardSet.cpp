@@ -13,7 +13,7 @@ BoardSet::BoardSet(model::MatchSettings& settings, model::MatchState& state, Set
 
 BoardSet::~BoardSet() = default;
 
-Board& BoardSet::board(model::BoardChoice choice) {
+BoardWindow& BoardSet::board(model::BoardChoice choice) {
     switch (choice) {
         case model::BoardChoice::Leader:
             return leader();

@@ -16,7 +16,7 @@ class BoardSet {
              modulelink::ModuleExchange& modules, ui::Clock& clock, ui::Platform& platform);
     ~BoardSet();
 
-    Board& board(model::BoardChoice choice);
+    BoardWindow& board(model::BoardChoice choice);
     // The board if it has been made, or none.
     Board* existing(model::BoardChoice choice) const;
     void hideAll();

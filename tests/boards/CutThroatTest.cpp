@@ -31,6 +31,7 @@ struct TwelvePlayers : ::testing::Test {
     WindowHarness h{4097, 3, {0, 1, 2}, 3};
     boards::CutThroat* board = nullptr;
     void SetUp() override {
+        h.platform.runEventsInModals(h.clock);  // the menu's boxes run events as real ones
         for (int team = 0; team < 3; ++team) {
             h.settings.rosterText[model::playerNameIndex(team, 5)] = "";
         }

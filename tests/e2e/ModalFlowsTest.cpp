@@ -36,7 +36,7 @@ struct ModalFlows : ::testing::Test {
         console = std::make_unique<app::Console>(platform, clock, modules->transport());
     }
     sim::VirtualModule& module(int position) { return modules->module(position - 1); }
-    boards::ScoreBoard3& board() { return console->classicBoard(); }
+    boards::BoardWindow& board() { return console->chosenBoard(); }
 
     // Start-up, DONE, names typed, the board open and armed, one buzz; then every box from
     // here on runs events before it answers.

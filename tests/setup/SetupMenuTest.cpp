@@ -26,6 +26,7 @@ TEST(SetupMenu, FourTeamsDisableTheClassicBoardAndSwapSides) {
 // summary says so.
 TEST(SetupMenu, MoreTeamsThanTheClassicBoardShowsChooseTheLeaderBoard) {
     WindowHarness h(4097, 8, {0, 1, 2, 3, 4, 5, 6, 7}, 8);
+    h.platform.runEventsInModals(h.clock);
     h.classicBoard().show();  // as a set-up file with the classic mark shows it at start-up
     h.menu->show();
     EXPECT_FALSE(h.classicBoard().visible());
