@@ -19,6 +19,9 @@ CutThroat::CutThroat(model::MatchSettings& settings, model::MatchState& state, S
       ScoreLabel(client(), ""),
       CommandShowAll(client(), "Show/Edit All Scores"),
       showAll_(settings, state, menu, *this) {
+    // The board starts with steps of 1 when it is made; a set-up file read afterwards sets
+    // the step it keeps.
+    Option1.setValue(true);
     Labelteam.setCaption("Top 10 Individuals");
     Labelteam.setFont(kHeadingFont);
     NameLabel.setFont(kNameFont);

@@ -38,7 +38,6 @@ class CutThroat final : public RowBoard, private ShowAllHost {
     void clearResponderScore() override;
 
   protected:
-    void Form_Load() override { Option1.setValue(true); }
     void Form_Activate() override;
     // Row scoring is kept in the players' list rows, so the next ranking keeps it.
     void rowScoresChanged(const std::vector<int>& rows) override;

@@ -72,6 +72,31 @@ TEST(BoardPictures, TheLeaderBoardShowsEightTeamsLegiblyWithCentredScores) {
     EXPECT_NEAR(inkCentre(image, clock, Qt::black), clock.center().x(), 3.0);
 }
 
+// The board colours reach the window and its seven listed labels, never the rows, whose
+// colours are the marks.
+TEST(BoardPictures, BoardColoursPaintTheWindowAndItsPanelsButNotTheRows) {
+    WindowHarness h(4097, 2, {0, 1}, 2);
+    auto& board = h.openCutThroat();
+    const ui::Color back = ui::Color::rgb(20, 20, 60);
+    const ui::Color text = ui::Color::rgb(255, 255, 0);
+    board.setBoardBackColor(back);
+    board.setBoardTextColor(text);
+    EXPECT_EQ(board.backColor(), back);
+    for (ui::Label* l : {&board.Labelteam, &board.Labeltimerstate, &board.Label2, &board.Label3,
+                         &board.Label1, &board.Label4, &board.Label5}) {
+        EXPECT_EQ(l->backColor(), back) << l->caption().toStdString();
+    }
+    EXPECT_EQ(board.TLabel(10).backColor(), ui::colors::buttonFace);
+    EXPECT_EQ(board.NameLabel.backColor(), ui::colors::buttonFace);
+    for (ui::Label* l : {&board.NameLabel, &board.Labelteam, &board.ScoreLabel}) {
+        EXPECT_EQ(l->foreColor(), text);
+    }
+    EXPECT_NE(board.TLabel(10).foreColor(), text);
+    const QImage image = grabWindow(board, "cut-throat-colours");
+    EXPECT_EQ(image.pixelColor(placeOf(board, board.Label4).topLeft() + QPoint(1, 1)),
+              QColor(20, 20, 60));
+}
+
 TEST(BoardPictures, TheCutThroatBoardShowsTheResponderScoreBesideTheName) {
     WindowHarness h(4097, 3, {0, 1, 2}, 3);
     auto& board = h.openCutThroat();

@@ -45,6 +45,7 @@ TEST(ScoreText, TidyKeepsCleanScoresAndWritesTheRestAsTheirValue) {
     EXPECT_EQ(tidyScore("-"), "0");
     EXPECT_EQ(tidyScore("12abc"), "12");
     EXPECT_EQ(tidyScore("  7"), "7");
+    EXPECT_EQ(tidyScore("   "), "0");
     EXPECT_EQ(tidyScore(QString(40, '9')), "32767");
     EXPECT_EQ(tidyScore("-" + QString(40, '9')), "-32768");
     EXPECT_EQ(engine::plainScore(" 25"), "25");

@@ -56,6 +56,27 @@ TEST(SetupMenu, ThreeTeamsKeepTheClassicBoardAndOtherChoicesStay) {
     EXPECT_TRUE(cut.settings.cutThroatChosen);
 }
 
+// The set-up file sets the step buttons and colours of all three boards and shows the
+// board it chose; the cut-throat board keeps the file's step.
+TEST(SetupMenu, TheSetupFileReachesAllThreeBoards) {
+    WindowHarness h(4097, 2, {0, 1});
+    model::MatchSettings saved;
+    saved.scoreStep5 = true;
+    saved.chooseBoard(model::BoardChoice::CutThroat);
+    saved.boardBackColor = ui::Color::rgb(0, 64, 0);
+    ASSERT_FALSE(model::writeSetupFile(h.folder.file("QvxUSBsetup.txt"), saved).has_value());
+    h.menu->show();
+    EXPECT_TRUE(h.leaderBoard().Option5.value());
+    EXPECT_TRUE(h.classicBoard().Option5.value());
+    EXPECT_TRUE(h.cutThroatBoard().Option5.value());
+    EXPECT_EQ(h.cutThroatBoard().increment, 5);
+    EXPECT_TRUE(h.cutThroatBoard().visible());
+    EXPECT_FALSE(h.leaderBoard().visible());
+    EXPECT_EQ(h.leaderBoard().backColor(), ui::Color::rgb(0, 64, 0));
+    EXPECT_EQ(h.cutThroatBoard().Label5.backColor(), ui::Color::rgb(0, 64, 0));
+    EXPECT_TRUE(h.menu->visible());
+}
+
 TEST(SetupMenu, OnlyServedTeamSlotsCanBeEdited) {
     WindowHarness h(4097, 2, {0, 1});
     h.menu->show();
