@@ -18,21 +18,6 @@ struct Rows final : boards::RankedList {
     void exchangeOthers(int upper, int lower) override { names.swapItemsAt(upper, lower); }
 };
 
-TEST(Ranking, HighestFirstWithTiesInTheirOrderAndMovedValuesWrittenPlain) {
-    Rows rows({" 10", " 30", " 20", " 30"}, {"A", "B", "C", "D"});
-    boards::rankByScore(rows);
-    EXPECT_EQ(rows.names, (QStringList{"B", "D", "C", "A"})) << "B was above D and stays so";
-    EXPECT_EQ(rows.scores, (QStringList{" 30", " 30", "20", "10"}))
-        << "a score that moves down is written plain, one that moves up keeps its text";
-}
-
-TEST(Ranking, ANegativeScoreSinksBelowEmptyRows) {
-    Rows rows({" 4", " 2", " 1", "-5", "", "", ""}, {"A", "B", "C", "D", "", "", ""});
-    boards::rankByScore(rows);
-    EXPECT_EQ(rows.names, (QStringList{"A", "B", "C", "", "", "", "D"}));
-    EXPECT_EQ(rows.scores, (QStringList{" 4", " 2", " 1", "", "", "", "-5"}));
-}
-
 TEST(Ranking, AnEmptyRowMovingDownPastAScoreTakesZero) {
     Rows rows({"", " 5"}, {"", "A"});
     boards::rankByScore(rows);
