@@ -64,6 +64,8 @@ class ShowAll final : public ui::Form {
     void Form_Load() override { refresh(); }
     void Form_Activate() override { refresh(); }
     void Form_Resize() override { layout_.apply(client()->size()); }
+    // Closing the list is "Hide Screen": back to the board, which ranks again.
+    void Form_Close() override { CommandHide_Click(); }
 
   private:
     std::vector<int> playerBoxes() const;

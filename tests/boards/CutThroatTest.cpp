@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "BoardPresses.h"
+#include "OperatorClose.h"
 #include "RowCaptions.h"
 
 using test::pressAndPoll;
@@ -186,6 +187,15 @@ TEST_F(TwelvePlayers, ShowEditAllScoresAndHideScreenReRankTheBoard) {
     EXPECT_TRUE(board->isFront());
     EXPECT_EQ(board->TLabel(10).caption(), "Nine");
     EXPECT_EQ(board->SLabel(0).caption(), "50");
+}
+
+TEST_F(TwelvePlayers, ClosingTheListIsHideScreen) {
+    click(board->CommandShowAll);
+    list().setScore(9, " 4");  // Twelve
+    test::closeAsOperator(list().window());
+    EXPECT_FALSE(list().visible());
+    EXPECT_TRUE(board->isFront());
+    EXPECT_EQ(board->TLabel(10).caption(), "Twelve");
 }
 
 TEST_F(TwelvePlayers, ErasingScoresZeroesTheListAndTheRows) {
