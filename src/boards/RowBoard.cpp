@@ -16,6 +16,11 @@ RowBoard::RowBoard(const QString& caption, const engine::BoardPolicy& policy,
 
 RowBoard::~RowBoard() = default;
 
+QString RowBoard::rowCaption(int row) const {
+    // Names are single lines, so a line break is a caption no team or player has.
+    return rows_.blank(row) ? QStringLiteral("\n") : rows_.name(row).caption();
+}
+
 void RowBoard::SLabel_MouseDown(int button) {
     if (button != ui::kLeftButton && button != ui::kRightButton) {
         return;

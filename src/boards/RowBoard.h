@@ -28,6 +28,8 @@ class RowBoard : public BoardWindow {
 
     // engine::BoardView
     int rowCount() const override { return RankedRows::kRows; }
+    // A blank row stands for nobody: no name matches it, not even an empty one.
+    QString rowCaption(int row) const override;
     void sortRows() override { Sort(); }
 
   protected:

@@ -237,6 +237,22 @@ TEST(CutThroat, FewerThanTenPlayersLeaveTheOtherRowsBlank) {
     EXPECT_EQ(board.SLabel(6).backColor(), buttonFace) << "a blank row cannot be selected";
 }
 
+// A button whose player has no name still buzzes, but marks no row: blank rows stand for
+// nobody.
+TEST(CutThroat, APlayerWithoutANameMarksNoBlankRow) {
+    WindowHarness h(4097, 1, {0}, 1);
+    h.settings.rosterText[5] = "";
+    auto& board = h.openCutThroat();
+    ASSERT_EQ(board.showAll().playerCount(), 4);
+    QTest::keyClick(board.window(), Qt::Key_Space);
+    pressAndPoll(h, 1, 0, 5);
+    EXPECT_EQ(board.NameLabel.caption(), "");
+    for (int i = 10; i <= 19; ++i) {
+        EXPECT_EQ(board.TLabel(i).backColor(), buttonFace) << i;
+    }
+    EXPECT_EQ(board.ScoreLabel.backColor(), buttonFace) << "nobody's score to show";
+}
+
 TEST(CutThroat, FourButtonTeamsHaveNoFifthPlayer) {
     WindowHarness h(2012, 2, {0, 1});
     auto& board = h.openCutThroat();
