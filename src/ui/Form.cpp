@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include "ui/QtColor.h"
 
@@ -15,6 +17,7 @@ Form::Form(const QString& caption) : window_(new QMainWindow) {
     window_->setWindowTitle(caption);
     client_ = new QWidget;
     client_->setAutoFillBackground(true);
+    client_->setMouseTracking(true);
     window_->setCentralWidget(client_);
     // One application-wide filter sees the window's own events (close, resize) and every
     // key and click inside it before the controls do.
@@ -53,6 +56,14 @@ void Form::load() {
     }
 }
 
+void Form::setCompanionOf(Form& owner) {
+    owner_ = &owner;
+    window_->setAttribute(Qt::WA_ShowWithoutActivating);
+    window_->winId();
+    owner.window()->winId();
+    window_->windowHandle()->setTransientParent(owner.window()->windowHandle());
+}
+
 void Form::show() {
     load();
     if (!loaded_) {
@@ -61,6 +72,10 @@ void Form::show() {
     visible_ = true;
     window_->show();
     window_->raise();
+    if (owner_ != nullptr) {
+        Form_Activate();
+        return;
+    }
     window_->activateWindow();
     becomeFront();
 }
@@ -101,6 +116,10 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize) {
         Form_Resize();
     }
+    if (backgroundMove(watched, event)) {
+        Form_MouseMove();
+        return false;
+    }
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyRelease) {
         lastKeyEvent_ = nullptr;  // the next press is a new key, wherever its event lives
@@ -114,7 +133,7 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type == QEvent::MouseButtonPress) {
         // A click into a form behind the front one brings it forward first.
-        if (visible_ && g_front != this) {
+        if (visible_ && g_front != this && owner_ == nullptr) {
             becomeFront();
         }
         return false;
@@ -126,7 +145,18 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
     }
     lastKeyEvent_ = event;
     lastKeyTarget_ = target;
-    return Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    Form* keyForm = owner_ != nullptr ? owner_.data() : this;
+    return keyForm->Form_KeyDown(static_cast<QKeyEvent*>(event)->key());
+}
+
+// A move that reaches the client area itself with no control under the pointer; a move
+// over a control that passes it on to its parent does not count.
+bool Form::backgroundMove(QObject* watched, QEvent* event) const {
+    if (watched != client_ || event->type() != QEvent::MouseMove) {
+        return false;
+    }
+    const auto* move = static_cast<QMouseEvent*>(event);
+    return client_->childAt(move->position().toPoint()) == nullptr;
 }
 
 }  // namespace ui

@@ -39,6 +39,12 @@ class Form : public QObject {
     // The form that is in front now, or none.
     static Form* front();
 
+    // Makes this form a companion of its owner (the question window of a board): it stays
+    // above the owner and never takes the front from it. Each show runs its Activate,
+    // clicks into it leave the owner in front, and keys pressed in it reach the owner, so
+    // the board's space bar works while the companion is up.
+    void setCompanionOf(Form& owner);
+
   protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
@@ -46,6 +52,8 @@ class Form : public QObject {
     virtual bool Form_KeyDown(int /*key*/) { return false; }
     // The client area changed size.
     virtual void Form_Resize() {}
+    // The pointer moved over the bare window background (no control under it).
+    virtual void Form_MouseMove() {}
     // The operator's close button; hides the form unless a form decides otherwise. A close
     // that the program itself starts hides the form without calling this.
     virtual void Form_Close() { hide(); }
@@ -54,6 +62,7 @@ class Form : public QObject {
 
   private:
     void becomeFront();
+    bool backgroundMove(QObject* watched, QEvent* event) const;
 
     QMainWindow* window_;  // owned
     QWidget* client_ = nullptr;
@@ -62,6 +71,7 @@ class Form : public QObject {
     bool visible_ = false;
     const QEvent* lastKeyEvent_ = nullptr;
     QPointer<QWidget> lastKeyTarget_;
+    QPointer<Form> owner_;  // set for a companion form
 };
 
 }  // namespace ui

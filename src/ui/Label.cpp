@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <algorithm>
 
 namespace ui {
@@ -50,11 +51,17 @@ void Label::fit() {
         return;
     }
     const QRectF box = label()->contentsRect().adjusted(0, 0, -std::max(0, label()->indent()), 0);
+    // A wrapping label may use every line of its box; the others have one line.
+    const bool wrap = label()->wordWrap();
     double size = f.pointSizeF();
     while (size > 4) {
         f.setPointSizeF(size);
-        const QSizeF need = QFontMetricsF(f).size(0, shown);
-        if (need.width() <= box.width() && need.height() <= box.height() * 1.2) {
+        const QFontMetricsF metrics(f);
+        const QSizeF need =
+            wrap ? metrics.boundingRect(QRectF(0, 0, box.width(), 1e6), Qt::TextWordWrap, shown)
+                       .size()
+                 : metrics.size(0, shown);
+        if (need.width() <= box.width() && need.height() <= box.height() * (wrap ? 1.0 : 1.2)) {
             break;
         }
         size *= 0.9;
@@ -65,6 +72,14 @@ void Label::fit() {
 bool Label::eventFilter(QObject* watched, QEvent* event) {
     if (watched == widget() && event->type() == QEvent::Resize && fitText_) {
         fit();
+    }
+    // A click is a left press and release over the label.
+    if (watched == widget() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        if (release->button() == Qt::LeftButton &&
+            label()->rect().contains(release->position().toPoint())) {
+            fireClick();
+        }
     }
     return Control::eventFilter(watched, event);
 }

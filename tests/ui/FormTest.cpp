@@ -17,6 +17,7 @@ class RecordingForm final : public ui::Form {
     }
     int loads = 0;
     int activations = 0;
+    int backgroundMoves = 0;
     std::vector<int> keys;
     bool handleKeys = true;
     ui::Label label;
@@ -25,6 +26,7 @@ class RecordingForm final : public ui::Form {
   protected:
     void Form_Load() override { ++loads; }
     void Form_Activate() override { ++activations; }
+    void Form_MouseMove() override { ++backgroundMoves; }
     bool Form_KeyDown(int key) override {
         keys.push_back(key);
         return handleKeys;
@@ -97,6 +99,35 @@ TEST(Form, UnloadMakesTheNextShowLoadAgain) {
     EXPECT_FALSE(form.visible());
     form.show();
     EXPECT_EQ(form.loads, 2);
+}
+
+TEST(Form, ACompanionNeverTakesTheFrontFromItsOwnerAndPassesKeysOn) {
+    RecordingForm board("Board"), question("Question");
+    question.setCompanionOf(board);
+    board.show();
+    question.show();
+    question.show();
+    EXPECT_EQ(question.activations, 2) << "every showing of a companion is an activation";
+    EXPECT_TRUE(board.isFront());
+    QTest::mouseClick(question.label.widget(), Qt::LeftButton);
+    EXPECT_TRUE(board.isFront()) << "a click into the companion leaves the owner in front";
+    QTest::keyClick(question.label.widget(), Qt::Key_Space);
+    EXPECT_EQ(board.keys, (std::vector<int>{Qt::Key_Space}));
+    EXPECT_TRUE(question.keys.empty());
+    question.hide();
+    QTest::mouseClick(board.label.widget(), Qt::LeftButton);
+    EXPECT_EQ(board.activations, 1) << "the owner was in front all along";
+}
+
+TEST(Form, OnlyAMoveOverTheBareBackgroundIsABackgroundMove) {
+    RecordingForm form("Board");
+    form.window()->move(0, 0);
+    form.window()->resize(300, 200);
+    form.show();
+    QTest::mouseMove(form.label.widget(), {5, 5});
+    EXPECT_EQ(form.backgroundMoves, 0) << "the label passes the move on to its parent";
+    QTest::mouseMove(form.client(), {250, 150});
+    EXPECT_EQ(form.backgroundMoves, 1);
 }
 
 }  // namespace
