@@ -113,7 +113,15 @@ bool VirtualModule::pressTransmitter(int k) {
     if (k < 1 || k > kRfTransmitters || kind_ != ModuleKind::Rf) {
         return false;
     }
+    transmitters_[static_cast<std::size_t>(k - 1)].acknowledged = false;
     return press({Button{(k - 1) / 5 + 1, (k - 1) % 5 + 1}});
+}
+
+void VirtualModule::holdTransmitter(int k) {
+    if (k >= 1 && k <= kRfTransmitters && kind_ == ModuleKind::Rf) {
+        pressTransmitter(k);
+        setProgramming(k, true);
+    }
 }
 
 std::size_t VirtualModule::transmitterSlot(Button button) {
@@ -261,30 +269,36 @@ void VirtualModule::command(int code) {
     emit changed();
 }
 
+template <typename Which, typename Change>
+void VirtualModule::reprogram(Which which, Change change) {
+    for (Transmitter& t : transmitters_) {
+        if (t.programming && which(t)) {
+            change(t);
+            t.programming = false;
+            t.acknowledged = true;
+        }
+    }
+}
+
 // Radio codes reach the transmitters that are in programming mode.
 void VirtualModule::radioCommand(int code) {
+    const int oldCode = pendingOldCode_;
+    pendingOldCode_ = 0;
     if (code >= kChannelBase && code <= kChannelBase + 15) {
         channel_ = code - kChannelBase;
-        for (Transmitter& t : transmitters_) {
-            if (t.programming) {
-                t.channel = channel_;
-            }
+        reprogram([](const Transmitter&) { return true; },
+                  [this](Transmitter& t) { t.channel = channel_; });
+    } else if (oldCode != 0 && code >= kNewCodeBase && code <= kNewCodeBase + 32) {
+        const int newCode = code - kNewCodeBase;
+        if (newCode >= 1) {
+            reprogram([oldCode](const Transmitter& t) { return t.code == oldCode; },
+                      [newCode](Transmitter& t) { t.code = newCode; });
         }
     } else if (code > kOldCodeBase && code <= kOldCodeBase + 32) {
         pendingOldCode_ = code - kOldCodeBase;
-    } else if (code > kNewCodeBase && code <= kNewCodeBase + 32) {
-        for (Transmitter& t : transmitters_) {
-            if (t.programming && pendingOldCode_ != 0 && t.code == pendingOldCode_) {
-                t.code = code - kNewCodeBase;
-            }
-        }
-        pendingOldCode_ = 0;
     } else if (code > kPowerBase && code <= kPowerBase + 9) {
-        for (Transmitter& t : transmitters_) {
-            if (t.programming) {
-                t.power = code - kPowerBase;
-            }
-        }
+        reprogram([](const Transmitter&) { return true; },
+                  [code](Transmitter& t) { t.power = code - kPowerBase; });
     }
 }
 

@@ -24,8 +24,10 @@ namespace sim {
 //   (a one-team module's own team when nothing is latched).
 // - 22/20/21 tone on, 127 tone off.
 // - RF: 128+ch sets the channel of the module and of transmitters in programming mode;
-//   160+old then 192+new recodes programming transmitters with unit code old; 224+level
-//   sets their power.
+//   160+old then 192+new recodes programming transmitters with unit code old (right after
+//   an old code, 192..224 is always a new code: old code 32 and new code 1 are 192, 193);
+//   224+level sets their power. A transmitter that took a change blinks "R" and leaves
+//   programming mode; it enters it by a long press (which the receiver hears as a press).
 // An armed module with no latched press latches the buttons of one press (several when
 // pressed together) and sends a new input report whenever its report changes.
 class VirtualModule final : public QObject, public modulelink::SimDevice {
@@ -34,8 +36,9 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     struct Transmitter {
         int code = 0;  // unit code 1..32, transmitter k starts with k
         int channel = 0;
-        int power = 5;
+        int power = 9;
         bool programming = false;
+        bool acknowledged = false;  // blinked "R" after its last change
     };
 
     // firstSlot: the team slot served (one-team 1..8) or the first of the pair (1, 3, 5);
@@ -55,6 +58,8 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     // Buttons held at one scan, then released. True when the module latched them.
     bool press(const std::vector<Button>& buttons);
     bool pressTransmitter(int k);  // RF: transmitter 1..32
+    // RF: press and hold until the lamp is solid green: the press, then programming mode.
+    void holdTransmitter(int k);
 
     void plug();
     void unplug();
@@ -95,6 +100,9 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     // Transmitter k (1..32) is team (k-1)/5+1, player (k-1)%5+1 of the press API.
     static std::size_t transmitterSlot(Button button);
     void radioCommand(int code);
+    // Applies a change to the chosen transmitters in programming mode, which acknowledge.
+    template <typename Which, typename Change>
+    void reprogram(Which which, Change change);
 
     int model_;
     ModuleKind kind_;

@@ -149,17 +149,58 @@ TEST(VirtualModules, RadioCommandsReprogramTransmittersInProgrammingMode) {
     EXPECT_EQ(rf.rfChannel(), 5);
     EXPECT_EQ(rf.transmitter(3).channel, 5);
     EXPECT_EQ(rf.transmitter(4).channel, 0);
+    EXPECT_FALSE(rf.transmitter(3).programming) << "a change taken ends programming mode";
+    EXPECT_TRUE(rf.transmitter(3).acknowledged);
     EXPECT_FALSE(rf.pressTransmitter(4)) << "transmitter 4 is on another channel";
     ASSERT_TRUE(f.send(0, 160 + 3));
     ASSERT_TRUE(f.send(0, 192 + 17));
+    EXPECT_EQ(rf.transmitter(3).code, 3) << "not in programming mode";
+    rf.setProgramming(3, true);
+    rf.setProgramming(5, true);
+    ASSERT_TRUE(f.send(0, 160 + 3));
+    ASSERT_TRUE(f.send(0, 192 + 17));
     EXPECT_EQ(rf.transmitter(3).code, 17);
-    ASSERT_TRUE(f.send(0, 224 + 9));
-    EXPECT_EQ(rf.transmitter(3).power, 9);
-    EXPECT_EQ(rf.transmitter(2).power, 5);
+    EXPECT_TRUE(rf.transmitter(5).programming) << "only the transmitter with the old code";
+    EXPECT_EQ(rf.transmitter(5).code, 5);
+    ASSERT_TRUE(f.send(0, 224 + 7));
+    EXPECT_EQ(rf.transmitter(5).power, 7);
+    EXPECT_EQ(rf.transmitter(3).power, 9) << "the default power level";
+    ASSERT_TRUE(f.send(0, 125));
     ASSERT_TRUE(rf.pressTransmitter(3));
     const auto r = f.read(0);
     EXPECT_EQ(r.data1, 17) << "a recoded transmitter sends its new unit code";
     EXPECT_EQ(decode::presses(712, r.data1, 0, 0), (std::vector<decode::Press>{{3, 2}}));
+    EXPECT_FALSE(rf.transmitter(3).acknowledged) << "the R blinks until the next press";
+}
+
+TEST(VirtualModules, RightAfterAnOldCodeTheOverlappingCodesAreNewCodes) {
+    SimFixture f("712");
+    sim::VirtualModule& rf = f.set->module(0);
+    startUp(f);
+    rf.setProgramming(32, true);
+    ASSERT_TRUE(f.send(0, 192));  // old code 32
+    ASSERT_TRUE(f.send(0, 193));  // new code 1
+    EXPECT_EQ(rf.transmitter(32).code, 1);
+    rf.setProgramming(1, true);
+    ASSERT_TRUE(f.send(0, 161));  // old code 1
+    ASSERT_TRUE(f.send(0, 224));  // new code 32, not power 0
+    EXPECT_EQ(rf.transmitter(1).code, 32);
+    EXPECT_EQ(rf.transmitter(1).power, 9);
+    rf.setProgramming(2, true);
+    ASSERT_TRUE(f.send(0, 162));
+    ASSERT_TRUE(f.send(0, 192));  // new code 0: no such code, nothing changes
+    EXPECT_EQ(rf.transmitter(2).code, 2);
+    EXPECT_TRUE(rf.transmitter(2).programming);
+}
+
+TEST(VirtualModules, AHeldTransmitterIsHeardAndThenInProgrammingMode) {
+    SimFixture f("712");
+    sim::VirtualModule& rf = f.set->module(0);
+    startUp(f);
+    ASSERT_TRUE(f.send(0, 125));
+    rf.holdTransmitter(7);
+    EXPECT_TRUE(rf.transmitter(7).programming);
+    EXPECT_EQ(f.read(0).data1, 7) << "the receiver shows the held transmitter's code";
 }
 
 TEST(VirtualModules, UnplugMidWriteFailsClosesAndAReplugStartsAfresh) {

@@ -72,7 +72,8 @@ void ModulePanel::addButtons(QGridLayout* grid) {
         if (rf) {
             connect(button, &PlayerButton::programmingRequested, this,
                     &ModulePanel::toggleProgramming);
-            button->setToolTip(QStringLiteral("Right click: programming mode on or off"));
+            button->setToolTip(QStringLiteral(
+                "Right click: press and hold for programming mode (again: leave it)"));
         }
     }
 }
@@ -129,7 +130,11 @@ void ModulePanel::togglePlug() {
 
 void ModulePanel::toggleProgramming(Button b) {
     const int k = transmitterOf(module_, b);
-    module_.setProgramming(k, !module_.transmitter(k).programming);
+    if (module_.transmitter(k).programming) {
+        module_.setProgramming(k, false);
+    } else {
+        module_.holdTransmitter(k);
+    }
 }
 
 }  // namespace sim

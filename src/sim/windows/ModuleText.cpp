@@ -89,6 +89,8 @@ QString transmitterText(const VirtualModule& module, int k) {
         QStringLiteral("code %1 · ch %2 · pw %3").arg(t.code).arg(t.channel).arg(t.power);
     if (t.programming) {
         text += QStringLiteral(" · prog");
+    } else if (t.acknowledged) {
+        text += QStringLiteral(" · R");  // blinked the Morse letter R: change taken
     }
     return text;
 }
