@@ -43,4 +43,39 @@ boards::Board* Console::existingBoard(model::BoardChoice choice) {
     return boards_ ? boards_->existing(choice) : nullptr;
 }
 
+rf::XmitterCode& Console::xmitterCode() {
+    if (!xmitterCode_) {
+        xmitterCode_ = std::make_unique<rf::XmitterCode>(*this, link_, state_);
+    }
+    return *xmitterCode_;
+}
+
+rf::ChangeChannel& Console::changeChannel() {
+    if (!changeChannel_) {
+        changeChannel_ = std::make_unique<rf::ChangeChannel>(*this, link_, settings_, state_);
+    }
+    return *changeChannel_;
+}
+
+rf::PALevel& Console::paLevel() {
+    if (!paLevel_) {
+        paLevel_ = std::make_unique<rf::PALevel>(*this, link_, settings_, state_);
+    }
+    return *paLevel_;
+}
+
+void Console::showRadioDialog(setup::RadioDialog dialog) {
+    switch (dialog) {
+        case setup::RadioDialog::TransmitterCode:
+            xmitterCode().show();
+            break;
+        case setup::RadioDialog::Channel:
+            changeChannel().show();
+            break;
+        case setup::RadioDialog::PowerLevel:
+            paLevel().show();
+            break;
+    }
+}
+
 }  // namespace app

@@ -9,6 +9,10 @@
 #include "modulelink/HidTransport.h"
 #include "modulelink/ModuleLink.h"
 #include "modulelink/windows/TitleForm.h"
+#include "rf/ChangeChannel.h"
+#include "rf/PALevel.h"
+#include "rf/RadioHost.h"
+#include "rf/XmitterCode.h"
 #include "setup/FrmMenu3_5.h"
 #include "ui/Clock.h"
 #include "ui/Platform.h"
@@ -17,7 +21,7 @@ namespace app {
 
 // The whole console: the match records, the module link with its start-up window, the
 // set-up menu and the boards, each window made on first use and kept for the run.
-class Console final : public modulelink::StartupHost, public setup::MenuHost {
+class Console final : public modulelink::StartupHost, public setup::MenuHost, public rf::RadioHost {
   public:
     Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransport& transport);
     ~Console() override;
@@ -35,6 +39,9 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     boards::CutThroat& cutThroatBoard() { return boards().cutThroat(); }
     // The board the set-up menu has chosen.
     boards::BoardWindow& chosenBoard() { return boards().board(settings_.boardChoice()); }
+    rf::XmitterCode& xmitterCode();
+    rf::ChangeChannel& changeChannel();
+    rf::PALevel& paLevel();
 
     // modulelink::StartupHost
     void showTitleForm() override { titleForm_.show(); }
@@ -49,6 +56,11 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     void ShutItDown() override { link_.ShutItDown(); }
     boards::Board& board(model::BoardChoice choice) override { return boards().board(choice); }
     boards::Board* existingBoard(model::BoardChoice choice) override;
+    void showRadioDialog(setup::RadioDialog dialog) override;
+
+    // rf::RadioHost
+    void showClassicBoard() override { classicBoard().show(); }
+    void armClassicBoard() override { classicBoard().engine().spacekey(); }
 
   private:
     boards::BoardSet& boards();
@@ -62,6 +74,9 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost {
     modulelink::TitleForm titleForm_;
     std::unique_ptr<setup::FrmMenu3_5> menu_;
     std::unique_ptr<boards::BoardSet> boards_;
+    std::unique_ptr<rf::XmitterCode> xmitterCode_;
+    std::unique_ptr<rf::ChangeChannel> changeChannel_;
+    std::unique_ptr<rf::PALevel> paLevel_;
 };
 
 }  // namespace app

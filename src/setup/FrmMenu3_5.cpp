@@ -162,6 +162,9 @@ void FrmMenu3_5::wireMenus() {
     mnuScoreBd.Click = [this] { chooseBoard(model::BoardChoice::Classic); };
     mnuCutThroat.Click = [this] { chooseBoard(model::BoardChoice::CutThroat); };
     mnuVersionInfo.Click = [this] { mnuVersionInfo_Click(); };
+    mnuXmitterCode.Click = [this] { host_.showRadioDialog(RadioDialog::TransmitterCode); };
+    mnuChangeChannel.Click = [this] { host_.showRadioDialog(RadioDialog::Channel); };
+    mnuPaLevel.Click = [this] { host_.showRadioDialog(RadioDialog::PowerLevel); };
 }
 
 void FrmMenu3_5::showSettings() {

@@ -19,6 +19,9 @@
 
 namespace setup {
 
+// The three radio dialogs of the "RF Wireless Options" menu.
+enum class RadioDialog { TransmitterCode, Channel, PowerLevel };
+
 // The rest of the console as the set-up menu sees it.
 class MenuHost {
   public:
@@ -29,6 +32,8 @@ class MenuHost {
     virtual boards::Board& board(model::BoardChoice choice) = 0;
     // The board window for a choice if it has been created.
     virtual boards::Board* existingBoard(model::BoardChoice choice) = 0;
+    // Shows a radio dialog, made on first use.
+    virtual void showRadioDialog(RadioDialog dialog) = 0;
 };
 
 // "Main Set-up Menu": the operator's home window. Names and timer lengths are bound to

@@ -27,6 +27,7 @@ struct WindowHarness : setup::MenuHost {
     std::unique_ptr<boards::BoardSet> boardSet;
     int titleShows = 0;
     int shutdowns = 0;
+    std::vector<setup::RadioDialog> radioDialogs;
 
     // Modules serving the given team slots (0-based); teamCount as the module check set it.
     WindowHarness(int modelNumber, int teamCount, std::vector<int> servedSlots,
@@ -50,6 +51,7 @@ struct WindowHarness : setup::MenuHost {
     boards::Board* existingBoard(model::BoardChoice choice) override {
         return boardSet->existing(choice);
     }
+    void showRadioDialog(setup::RadioDialog d) override { radioDialogs.push_back(d); }
     boards::ScoreBoard3& classicBoard() { return boardSet->classic(); }
     boards::LeaderBoard& leaderBoard() { return boardSet->leader(); }
     boards::CutThroat& cutThroatBoard() { return boardSet->cutThroat(); }
