@@ -38,7 +38,7 @@ RadioDialog::RadioDialog(const QString& caption, const QString& instruction, con
     layout->addStretch(1);
     layout->addLayout(buttons_);
     Command1.Click = [this] { Command1_Click(); };
-    window()->resize(640, 440);
+    window()->resize(640, 370);
 }
 
 void RadioDialog::addBox(ui::Label& label, ui::TextBox& box, int minimum, int maximum,

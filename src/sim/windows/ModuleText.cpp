@@ -85,8 +85,9 @@ QString contestantName(const VirtualModule& module, Button button) {
 
 QString transmitterText(const VirtualModule& module, int k) {
     const VirtualModule::Transmitter& t = module.transmitter(k);
+    // Two short lines, so a button of a five-wide row shows them whole.
     QString text =
-        QStringLiteral("code %1 · ch %2 · pw %3").arg(t.code).arg(t.channel).arg(t.power);
+        QStringLiteral("code %1 · ch %2\npower %3").arg(t.code).arg(t.channel).arg(t.power);
     if (t.programming) {
         text += QStringLiteral(" · prog");
     } else if (t.acknowledged) {

@@ -189,7 +189,7 @@ TEST(VirtualModulesWindow, RfTransmittersShowCodeChannelAndPower) {
     ASSERT_EQ(f.panel(0).buttons().size(), 32u);
     sim::PlayerButton* t12 = f.button(0, {3, 2});
     EXPECT_TRUE(t12->text().contains(QStringLiteral("T12  [W]")));
-    EXPECT_TRUE(t12->text().contains(QStringLiteral("code 12 · ch 0 · pw 9")));
+    EXPECT_TRUE(t12->text().contains(QStringLiteral("code 12 · ch 0\npower 9")));
     // Each change wants a long press first (programming mode) and is acknowledged with R.
     for (const std::vector<int>& change :
          std::vector<std::vector<int>>{{128 + 3}, {160 + 12, 192 + 20}, {224 + 2}}) {
@@ -202,9 +202,9 @@ TEST(VirtualModulesWindow, RfTransmittersShowCodeChannelAndPower) {
         EXPECT_FALSE(f.module(0).transmitter(12).programming);
         EXPECT_TRUE(t12->text().endsWith(QStringLiteral(" · R")));
     }
-    EXPECT_TRUE(t12->text().contains(QStringLiteral("code 20 · ch 3 · pw 2")));
+    EXPECT_TRUE(t12->text().contains(QStringLiteral("code 20 · ch 3\npower 2")));
     EXPECT_TRUE(f.panel(0).stateText().contains(QStringLiteral("channel 3")));
-    EXPECT_TRUE(f.button(0, {1, 1})->text().contains(QStringLiteral("code 1 · ch 0 · pw 9")));
+    EXPECT_TRUE(f.button(0, {1, 1})->text().contains(QStringLiteral("code 1 · ch 0\npower 9")));
     QTest::mouseClick(t12, Qt::RightButton);
     QTest::mouseClick(t12, Qt::RightButton);
     EXPECT_FALSE(f.module(0).transmitter(12).programming) << "a second right click leaves it";
