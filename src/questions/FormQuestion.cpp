@@ -1,5 +1,8 @@
 #include "questions/FormQuestion.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "boards/PromptTexts.h"
 
 namespace questions {
@@ -27,6 +30,7 @@ FormQuestion::FormQuestion(model::MatchState& state, ui::Platform& platform)
         l->setWordWrap(true);
         l->setFitText(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->label()->setContentsMargins(14, 10, 14, 10);
     }
     LabelAnswer.setAlignment(Qt::AlignCenter);
     Picture1.setFont(kTextFont);
@@ -57,7 +61,10 @@ FormQuestion::FormQuestion(model::MatchState& state, ui::Platform& platform)
     layout_.place(CommandView, {370, 536, 260, 56});
     layout_.place(CommandHide, {680, 536, 260, 56});
     layout_.place(LabelText, {20, 612, 960, 44});
-    window()->resize(1000, 680);
+    // Large on the screen it opens on (a projector, usually), the fonts scaled with it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize area = screen != nullptr ? screen->availableGeometry().size() : QSize(1000, 680);
+    window()->resize(QSize(1000, 680).scaled(area * 0.85, Qt::KeepAspectRatio));
     layout_.apply(client()->size());
 }
 
