@@ -74,6 +74,7 @@ void ModulePanel::addButtons(QGridLayout* grid) {
                     &ModulePanel::toggleProgramming);
             button->setToolTip(QStringLiteral(
                 "Right click: press and hold for programming mode (again: leave it)"));
+            button->setMinimumHeight(3 * button->fontMetrics().height() + 12);  // three lines
         }
     }
 }
