@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "boards/PromptTexts.h"
+#include "boards/Prompts.h"
 
 namespace questions {
 namespace {
@@ -45,11 +46,11 @@ FormQuestion::FormQuestion(model::MatchState& state, ui::Platform& platform)
     CommandAnswer.Click = [this] { CommandAnswer_Click(); };
     CommandHide.Click = [this] { CommandHide_Click(); };
     CommandView.Click = [this] { CommandView_Click(); };
-    CommandAnswer.MouseMove = [this] { LabelText.setCaption(boards::prompt::kQuestionAnswer); };
-    CommandHide.MouseMove = [this] { LabelText.setCaption(boards::prompt::kQuestionHide); };
-    CommandView.MouseDown = [this](int) { LabelText.setCaption(boards::prompt::kQuestionView); };
+    boards::promptOnMove(CommandAnswer, LabelText, boards::prompt::kQuestionAnswer);
+    boards::promptOnMove(CommandHide, LabelText, boards::prompt::kQuestionHide);
+    boards::promptOnMouseDown(CommandView, LabelText, boards::prompt::kQuestionView);
+    boards::promptOnMouseDown(Picture1, LabelText, boards::prompt::kQuestionNext);
     LabelQuestionSmall.Click = [this] { LabelText.setCaption(boards::prompt::kQuestionNext); };
-    Picture1.MouseDown = [this](int) { LabelText.setCaption(boards::prompt::kQuestionNext); };
 
     // Plain layout: the question across the window. Picture layout: the question at the
     // left, the picture at the right. The answer goes under either.
