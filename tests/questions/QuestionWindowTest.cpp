@@ -3,6 +3,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "ManualClock.h"
 #include "QtPrinters.h"
 #include "RecordingPlatform.h"
 #include "questions/FormQuestion.h"
@@ -31,6 +32,7 @@ struct QuestionWindow : ::testing::Test {
         return paths;
     }
     QString media(const char* name) const { return QString(QVX_MEDIA_DIR) + "/" + name; }
+    void viewQuestions();
 };
 
 TEST_F(QuestionWindow, FirstShowingDisplaysQuestionOneBesideItsPicture) {
@@ -102,7 +104,8 @@ TEST_F(QuestionWindow, ShowingTheLastQuestionAgainReplaysItsClipAndKeepsItsAnswe
     EXPECT_EQ(form.LabelAnswer.caption(), "2001 Space Oddesy");
 }
 
-TEST_F(QuestionWindow, ViewQuestionsAnnouncesThenListsTheWholeSetBesideTheWindow) {
+// "View Questions": the message, then the listing of the whole set beside the window.
+void QuestionWindow::viewQuestions() {
     form.show();
     QTest::mouseClick(form.CommandView.widget(), Qt::LeftButton);
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -119,6 +122,16 @@ TEST_F(QuestionWindow, ViewQuestionsAnnouncesThenListsTheWholeSetBesideTheWindow
     }
     EXPECT_GT(list.ListText()->verticalScrollBar()->maximum(), 0) << "twenty entries scroll";
     EXPECT_TRUE(list.ListText()->isReadOnly());
+}
+
+TEST_F(QuestionWindow, ViewQuestionsAnnouncesThenListsTheWholeSetBesideTheWindow) {
+    viewQuestions();
+}
+
+TEST_F(QuestionWindow, TheListingFollowsItsMessageWhileEventsRunUnderTheBox) {
+    test::ManualClock clock;
+    platform.runEventsInModals(clock);
+    viewQuestions();
 }
 
 TEST_F(QuestionWindow, PromptsFollowThePointerAndTheMouseButtons) {
