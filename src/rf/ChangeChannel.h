@@ -1,23 +1,17 @@
 #pragma once
 
 #include "model/MatchSettings.h"
-#include "rf/RadioDialog.h"
+#include "rf/OneBoxDialog.h"
 
 namespace rf {
 
 // "Change Channel": moves every transmitter in programming mode to another channel until
-// it next sleeps.
-class ChangeChannel final : public RadioDialog {
+// it next sleeps. The box is MatchSettings::radioChannel.
+class ChangeChannel final : public OneBoxDialog {
     Q_OBJECT
   public:
     ChangeChannel(RadioHost& host, modulelink::ModuleExchange& modules,
                   model::MatchSettings& settings, model::MatchState& state);
-
-    ui::Label Label1;
-    ui::TextBox Text1;           // channel, kept in MatchSettings::radioChannel
-    ui::CommandButton Command2;  // "Change Channel"
-
-    void Command2_Click();
 };
 
 }  // namespace rf

@@ -6,27 +6,17 @@ namespace rf {
 
 PALevel::PALevel(RadioHost& host, modulelink::ModuleExchange& modules,
                  model::MatchSettings& settings, model::MatchState& state)
-    : RadioDialog("Change Power Level",
-                  "Temporarily change the transmitter power level frequecy of all transmitters.  "
-                  "All transmitters will return to their default power level (9) when they next "
-                  "awake from sleep or the battery is removed..",
-                  "Press and hold the button on all transmitters whose power level you are "
-                  "changing until the LED shows solid green.  Release the transmitter button and "
-                  "the LED on the selected transmitters should now be flashing green. Enter a new "
-                  "power level  (1-9) and press Change Power button. Transmitters should blink "
-                  "the Morse letter \"R\" to indicate the code has been changed.",
-                  host, modules, state),
-      Label1(client(), "Enter Power (1-9)"),
-      Text1(client(), "9"),
-      Command2(client(), "Change Power") {
-    addBox(Label1, Text1, 1, 9, [&settings](const QString& text) { settings.powerLevel = text; });
-    settings.powerLevel = Text1.text();
-    addButton(Command2);
-    Command2.Click = [this] { Command2_Click(); };
-}
-
-void PALevel::Command2_Click() {
-    send(modulelink::command::kPowerBase, Text1);
-}
+    : OneBoxDialog(
+          "Change Power Level",
+          "Temporarily change the transmitter power level frequecy of all transmitters.  All "
+          "transmitters will return to their default power level (9) when they next awake from "
+          "sleep or the battery is removed..",
+          "Press and hold the button on all transmitters whose power level you are changing "
+          "until the LED shows solid green.  Release the transmitter button and the LED on the "
+          "selected transmitters should now be flashing green. Enter a new power level  (1-9) "
+          "and press Change Power button. Transmitters should blink the Morse letter \"R\" to "
+          "indicate the code has been changed.",
+          {"Enter Power (1-9)", 1, 9, "Change Power", modulelink::command::kPowerBase},
+          settings.powerLevel, host, modules, state) {}
 
 }  // namespace rf

@@ -4,9 +4,7 @@
 #include <QImage>
 
 #include "QtPrinters.h"
-#include "RecordingPlatform.h"
-#include "TempFolder.h"
-#include "questions/FormQuestion.h"
+#include "QuestionWindowFixture.h"
 
 namespace {
 
@@ -16,19 +14,7 @@ QByteArray shippedPicture() {
 }
 
 // Question 1 shown with the given bytes as its picture file (none: the file is missing).
-struct BadPicture : ::testing::Test {
-    test::TempFolder folder;
-    test::RecordingPlatform platform{folder.path()};
-    model::MatchState state;
-    questions::FormQuestion form{state, platform};
-    ui::Form board{"Form1"};  // the board the window belongs to
-
-    void SetUp() override {
-        form.belongTo(board);
-        board.window()->setGeometry(1100, 750, 40, 30);  // out of the pointer's way
-        board.show();
-    }
-
+struct BadPicture : test::QuestionWindowFixture {
     void showQuestionOneWith(const QByteArray* bytes) {
         if (bytes != nullptr) {
             folder.write("Rembrant.jpg", *bytes);

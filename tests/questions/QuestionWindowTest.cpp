@@ -5,24 +5,15 @@
 
 #include "ManualClock.h"
 #include "QtPrinters.h"
-#include "RecordingPlatform.h"
-#include "questions/FormQuestion.h"
+#include "QuestionWindowFixture.h"
 
 namespace {
 
 constexpr int kSoundFlags = 8193;  // asynchronous, no wait
 
-struct QuestionWindow : ::testing::Test {
-    test::RecordingPlatform platform{QVX_MEDIA_DIR};
-    model::MatchState state;
-    questions::FormQuestion form{state, platform};
-    ui::Form board{"Form1"};  // the board the window belongs to
-
-    void SetUp() override {
-        form.belongTo(board);
-        board.window()->setGeometry(1100, 750, 40, 30);  // out of the pointer's way
-        board.show();
-    }
+// The question window with the shipped media in the program's folder.
+struct QuestionWindow : test::QuestionWindowFixture {
+    QuestionWindow() { platform.programDir = QVX_MEDIA_DIR; }
 
     QStringList soundsPlayed() const {
         QStringList paths;
