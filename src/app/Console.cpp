@@ -7,7 +7,8 @@ Console::Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransp
       clock_(clock),
       agent_(transport, clock),
       link_(agent_, state_, platform, clock, *this),
-      titleForm_(link_, platform) {}
+      titleForm_(link_, platform),
+      questions_(state_, platform) {}
 
 Console::~Console() = default;
 
@@ -33,8 +34,8 @@ void Console::unloadSetupMenu() {
 
 boards::BoardSet& Console::boards() {
     if (!boards_) {
-        boards_ =
-            std::make_unique<boards::BoardSet>(settings_, state_, menu(), link_, clock_, platform_);
+        boards_ = std::make_unique<boards::BoardSet>(settings_, state_, menu(), questions_, link_,
+                                                     clock_, platform_);
     }
     return *boards_;
 }

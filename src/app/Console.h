@@ -9,6 +9,7 @@
 #include "modulelink/HidTransport.h"
 #include "modulelink/ModuleLink.h"
 #include "modulelink/windows/TitleForm.h"
+#include "questions/QuestionWindows.h"
 #include "rf/ChangeChannel.h"
 #include "rf/PALevel.h"
 #include "rf/RadioHost.h"
@@ -39,6 +40,8 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     boards::CutThroat& cutThroatBoard() { return boards().cutThroat(); }
     // The board the set-up menu has chosen.
     boards::BoardWindow& chosenBoard() { return boards().board(settings_.boardChoice()); }
+    // The question window, once the classic board has shown it.
+    questions::FormQuestion* questionWindow() const { return questions_.existing(); }
     rf::XmitterCode& xmitterCode();
     rf::ChangeChannel& changeChannel();
     rf::PALevel& paLevel();
@@ -73,6 +76,7 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     modulelink::ModuleLink link_;
     modulelink::TitleForm titleForm_;
     std::unique_ptr<setup::FrmMenu3_5> menu_;
+    questions::QuestionWindows questions_;
     std::unique_ptr<boards::BoardSet> boards_;
     std::unique_ptr<rf::XmitterCode> xmitterCode_;
     std::unique_ptr<rf::ChangeChannel> changeChannel_;

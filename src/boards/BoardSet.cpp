@@ -3,10 +3,12 @@
 namespace boards {
 
 BoardSet::BoardSet(model::MatchSettings& settings, model::MatchState& state, SetupMenuLink& menu,
-                   modulelink::ModuleExchange& modules, ui::Clock& clock, ui::Platform& platform)
+                   QuestionWindowLink& questions, modulelink::ModuleExchange& modules,
+                   ui::Clock& clock, ui::Platform& platform)
     : settings_(settings),
       state_(state),
       menu_(menu),
+      questions_(questions),
       modules_(modules),
       clock_(clock),
       platform_(platform) {}

@@ -4,6 +4,7 @@
 
 #include "boards/CutThroat.h"
 #include "boards/LeaderBoard.h"
+#include "boards/QuestionWindowLink.h"
 #include "boards/ScoreBoard3.h"
 
 namespace boards {
@@ -13,7 +14,8 @@ namespace boards {
 class BoardSet {
   public:
     BoardSet(model::MatchSettings& settings, model::MatchState& state, SetupMenuLink& menu,
-             modulelink::ModuleExchange& modules, ui::Clock& clock, ui::Platform& platform);
+             QuestionWindowLink& questions, modulelink::ModuleExchange& modules, ui::Clock& clock,
+             ui::Platform& platform);
     ~BoardSet();
 
     BoardWindow& board(model::BoardChoice choice);
@@ -21,16 +23,17 @@ class BoardSet {
     Board* existing(model::BoardChoice choice) const;
     void hideAll();
 
-    ScoreBoard3& classic() { return made(classic_); }
+    ScoreBoard3& classic() { return made(classic_, questions_); }
     LeaderBoard& leader() { return made(leader_); }
     CutThroat& cutThroat() { return made(cutThroat_); }
 
   private:
-    template <typename BoardType>
-    BoardType& made(std::unique_ptr<BoardType>& board) {
+    // A board with what it alone needs (the classic board: the question window).
+    template <typename BoardType, typename... Own>
+    BoardType& made(std::unique_ptr<BoardType>& board, Own&... own) {
         if (!board) {
-            board =
-                std::make_unique<BoardType>(settings_, state_, menu_, modules_, clock_, platform_);
+            board = std::make_unique<BoardType>(settings_, state_, menu_, own..., modules_, clock_,
+                                                platform_);
         }
         return *board;
     }
@@ -38,6 +41,7 @@ class BoardSet {
     model::MatchSettings& settings_;
     model::MatchState& state_;
     SetupMenuLink& menu_;
+    QuestionWindowLink& questions_;
     modulelink::ModuleExchange& modules_;
     ui::Clock& clock_;
     ui::Platform& platform_;

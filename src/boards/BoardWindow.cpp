@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "boards/PromptTexts.h"
+#include "boards/Prompts.h"
+
 namespace boards {
 
 BoardWindow::BoardWindow(const QString& caption, const engine::BoardPolicy& policy,
@@ -82,6 +85,13 @@ BoardWindow::BoardWindow(const QString& caption, const engine::BoardPolicy& poli
     CommandA.Click = [this] { engine_.CommandA_Click(); };
     CommandB.Click = [this] { engine_.CommandB_Click(); };
     Command20.Click = [this] { engine_.Command20_Click(); };
+    promptOnMove(NameLabel, TextLabel, prompt::kName);
+    promptOnMove(timerlabel, TextLabel, [this] { return timerPrompt(); });
+    promptOnMove(clocklabel, TextLabel, prompt::kClock);
+    promptOnMove(Commandsetupmenu, TextLabel, prompt::kSetupMenu);
+    promptOnMove(Option1, TextLabel, prompt::kStep1);
+    promptOnMove(Option5, TextLabel, prompt::kStep5);
+    promptOnMove(Option10, TextLabel, prompt::kStep10);
 
     // The lower third is the same on every board: response timer at the left, match clock
     // at the right, the operator's buttons between them, the prompt line below.
@@ -105,6 +115,10 @@ BoardWindow::BoardWindow(const QString& caption, const engine::BoardPolicy& poli
 }
 
 BoardWindow::~BoardWindow() = default;
+
+QString BoardWindow::timerPrompt() const {
+    return prompt::kTimer;
+}
 
 void BoardWindow::fillScreen() {
     // The board fills the screen it opens on (a projector, usually).

@@ -80,6 +80,8 @@ class BoardWindow : public ui::Form, public Board, public engine::BoardView {
     virtual ui::Label& rowScore(int row) const = 0;
     // The classic board keeps the menu's score mirror up to date on the way back.
     virtual void copyScoresToMenu() {}
+    // The prompt over the response timer.
+    virtual QString timerPrompt() const;
 
     // Places a control on the board's 1024 x 768 design; place and font scale with the
     // window.
@@ -91,6 +93,8 @@ class BoardWindow : public ui::Form, public Board, public engine::BoardView {
 
     bool Form_KeyDown(int key) override;
     void Form_Resize() override;
+    // The bare background empties the prompt line.
+    void Form_MouseMove() override { TextLabel.setCaption({}); }
     // Closing the board goes back to the set-up menu, as its "Set-up Menu" button does.
     void Form_Close() override { Commandsetupmenu_Click(); }
 

@@ -3,6 +3,8 @@
 #include <map>
 #include <utility>
 
+#include "boards/PromptTexts.h"
+#include "boards/Prompts.h"
 #include "engine/ScoreText.h"
 
 namespace boards {
@@ -35,6 +37,8 @@ CutThroat::CutThroat(model::MatchSettings& settings, model::MatchState& state, S
     }
     ScoreLabel.MouseDown = [this](int button) { ScoreLabel_MouseDown(button); };
     CommandShowAll.Click = [this] { CommandShowAll_Click(); };
+    promptOnMove(ScoreLabel, TextLabel, prompt::kCutThroatScore);
+    promptOnMove(CommandShowAll, TextLabel, prompt::kShowAllButton);
 
     place(Labelteam, {20, 6, 984, 56});
     place(NameLabel, {20, 354, 764, 128});

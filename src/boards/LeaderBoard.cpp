@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "boards/PromptTexts.h"
+#include "boards/Prompts.h"
+
 namespace boards {
 namespace {
 const QStringList kDesignNames = {"Team One", "Team Two",   "Team Three", "Team Four", "Team Five",
@@ -19,6 +22,10 @@ LeaderBoard::LeaderBoard(model::MatchSettings& settings, model::MatchState& stat
     NameLabel.setFont(kNameFont);
     place(Labelteam, {20, 318, 984, 70});
     place(NameLabel, {20, 390, 984, 94});
+    for (int r = 1; r <= RankedRows::kRows; ++r) {
+        promptOnMove(L(r), TextLabel, prompt::kTeam);
+        promptOnMove(SLabel(r - 1), TextLabel, prompt::kScore);
+    }
     fillScreen();
 }
 

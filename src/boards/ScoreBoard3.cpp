@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "boards/PromptTexts.h"
+#include "boards/Prompts.h"
 #include "engine/ScoreText.h"
 
 namespace boards {
@@ -11,7 +13,8 @@ const ui::Font kScoreFont{"Arial", 120, false};
 }  // namespace
 
 ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& state,
-                         SetupMenuLink& menu, modulelink::ModuleExchange& modules, ui::Clock& clock,
+                         SetupMenuLink& menu, QuestionWindowLink& questions,
+                         modulelink::ModuleExchange& modules, ui::Clock& clock,
                          ui::Platform& platform)
     : BoardWindow("Form1", engine::classicBoardPolicy(), settings, state, menu, modules, clock,
                   platform),
@@ -21,7 +24,8 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
       ascorelabel(client(), "0"),
       bscorelabel(client(), "0"),
       gscorelabel(client(), "0"),
-      cmdQuestion(client(), "View Question") {
+      cmdQuestion(client(), "View Question"),
+      questions_(questions) {
     for (int position = 0; position < 3; ++position) {
         banner(position).setFont(kBannerFont);
         scoreLabel(position).setFont(kScoreFont);
@@ -33,10 +37,13 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
         scoreLabel(position).MouseDown = [this, position](int b) {
             scoreLabel_MouseDown(position, b);
         };
+        promptOnMove(banner(position), TextLabel, prompt::kTeam);
+        promptOnMove(scoreLabel(position), TextLabel, prompt::kScore);
     }
     cmdQuestion.setTakesFocus(false);
     cmdQuestion.setFont(fonts::button);
     cmdQuestion.setVisible(false);
+    cmdQuestion.Click = [this] { cmdQuestion_Click(); };
 
     place(Labelalpha, {56, 30, 300, 50});
     place(LabelBeta, {362, 30, 300, 50});
@@ -52,6 +59,16 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
 }
 
 ScoreBoard3::~ScoreBoard3() = default;
+
+void ScoreBoard3::cmdQuestion_Click() {
+    --state_.questionNumber;
+    questions_.showQuestionWindow(*this);
+}
+
+// Read at the moment of the move: the question source may have changed since.
+QString ScoreBoard3::timerPrompt() const {
+    return settings_.computerGenerated ? prompt::kTimerWithQuestion : prompt::kTimer;
+}
 
 ui::Label& ScoreBoard3::banner(int position) const {
     auto* self = const_cast<ScoreBoard3*>(this);

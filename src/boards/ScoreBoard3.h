@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "boards/BoardWindow.h"
+#include "boards/QuestionWindowLink.h"
 
 namespace boards {
 
@@ -12,7 +13,8 @@ class ScoreBoard3 final : public BoardWindow {
     Q_OBJECT
   public:
     ScoreBoard3(model::MatchSettings& settings, model::MatchState& state, SetupMenuLink& menu,
-                modulelink::ModuleExchange& modules, ui::Clock& clock, ui::Platform& platform);
+                QuestionWindowLink& questions, modulelink::ModuleExchange& modules,
+                ui::Clock& clock, ui::Platform& platform);
     ~ScoreBoard3() override;
 
     // Controls.
@@ -32,6 +34,8 @@ class ScoreBoard3 final : public BoardWindow {
     void assignTeams();
     void scoreLabel_MouseDown(int position, int button);
     void banner_MouseDown(int position, int button);
+    // "View Question": the question shown last comes back, with its clip.
+    void cmdQuestion_Click();
 
     // Board
     void eraseScores() override;
@@ -39,6 +43,9 @@ class ScoreBoard3 final : public BoardWindow {
     // engine::BoardView
     int rowCount() const override { return 3; }
     void repaintNow() override;
+    void showQuestionWindow() override { questions_.showQuestionWindow(*this); }
+    void hideQuestionWindow() override { questions_.hideQuestionWindow(); }
+    void clearAnswerLabel() override { questions_.clearAnswerLabel(); }
 
   protected:
     void Form_Load() override;
@@ -46,6 +53,10 @@ class ScoreBoard3 final : public BoardWindow {
     ui::Label& rowName(int row) const override { return banner(row); }
     ui::Label& rowScore(int row) const override { return scoreLabel(row); }
     void copyScoresToMenu() override;
+    QString timerPrompt() const override;
+
+  private:
+    QuestionWindowLink& questions_;
 };
 
 }  // namespace boards

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "boards/PromptTexts.h"
+#include "boards/Prompts.h"
 #include "boards/Ranking.h"
 #include "engine/ScoreText.h"
 
@@ -72,6 +74,11 @@ ShowAll::ShowAll(const model::MatchSettings& settings, model::MatchState& state,
     TextLabel.setFont(kRowFont);
     CommandSort.Click = [this] { Sort(); };
     CommandHide.Click = [this] { CommandHide_Click(); };
+    for (int k = 0; k < kRows; ++k) {
+        promptOnMove(*NameLabel[k], TextLabel, prompt::kShowAllName);
+        promptOnMove(*ScoreText[k], TextLabel, prompt::kShowAllScore);
+    }
+    promptOnMove(CommandHide, TextLabel, prompt::kShowAllHide);
     layOut();
 }
 

@@ -10,6 +10,7 @@
 #include "RecordingPlatform.h"
 #include "TempFolder.h"
 #include "boards/BoardSet.h"
+#include "questions/QuestionWindows.h"
 #include "setup/FrmMenu3_5.h"
 
 namespace test {
@@ -24,6 +25,7 @@ struct WindowHarness : setup::MenuHost {
     std::vector<std::string> log;
     std::unique_ptr<FakeModuleExchange> modules;
     std::unique_ptr<setup::FrmMenu3_5> menu;
+    questions::QuestionWindows questions{state, platform};
     std::unique_ptr<boards::BoardSet> boardSet;
     int titleShows = 0;
     int shutdowns = 0;
@@ -41,8 +43,8 @@ struct WindowHarness : setup::MenuHost {
         state.startupComplete = true;
         modules = std::make_unique<FakeModuleExchange>(state, clock, moduleCount, log);
         menu = std::make_unique<setup::FrmMenu3_5>(settings, state, platform, *this);
-        boardSet =
-            std::make_unique<boards::BoardSet>(settings, state, *menu, *modules, clock, platform);
+        boardSet = std::make_unique<boards::BoardSet>(settings, state, *menu, questions, *modules,
+                                                      clock, platform);
     }
 
     void showTitleForm() override { ++titleShows; }
