@@ -3,7 +3,7 @@ PRESET ?= default
 TEST_PRESET ?= ci
 EXE = build/$(PRESET)/src/app/qvxconsole
 
-.PHONY: deps build run test asan bench format
+.PHONY: deps build run test asan tsan bench format
 
 deps:
 	@tools/deps.sh
@@ -22,6 +22,12 @@ test: deps
 
 asan:
 	$(MAKE) test TEST_PRESET=asan
+
+# The reader-thread tests under ThreadSanitizer (only what they need is built).
+tsan: deps
+	@[ -f build/tsan/build.ninja ] || cmake --preset tsan
+	cmake --build --preset tsan
+	ctest --preset tsan
 
 bench: deps
 	@[ -f build/bench/build.ninja ] || cmake --preset bench

@@ -8,6 +8,7 @@
 
 #include "modulelink/AgentInterface.h"
 #include "modulelink/HidDescriptor.h"
+#include "modulelink/LoopWake.h"
 
 namespace modulelink {
 
@@ -20,11 +21,16 @@ bool contains(const std::vector<std::string>& list, const std::string& s) {
 }  // namespace
 
 HidAgent::HidAgent(HidTransport& transport, ui::Clock& clock, QObject* parent)
-    : QObject(parent), transport_(transport), enumerationTimer_(clock, kEnumerationIntervalMs) {
+    : QObject(parent),
+      transport_(transport),
+      enumerationTimer_(clock, kEnumerationIntervalMs),
+      wake_(std::make_unique<LoopWake>([this] { emit ReportsWaiting(); })) {
     enumerationTimer_.onTick = [this] { enumerationTick(); };
 }
 
-HidAgent::~HidAgent() = default;
+HidAgent::~HidAgent() {
+    interfaces_.clear();  // ends the reader threads while the wake is still there
+}
 
 std::uint16_t HidAgent::searchVendor() const {
     return searchOnVid_ ? static_cast<std::uint16_t>(vidToMatch_) : 0;
@@ -97,6 +103,7 @@ bool HidAgent::openInterface(const HidDeviceInfo& info) {
     intf->info = info;
     intf->connection = std::move(opened.connection);
     intf->handle = nextHandle_++;
+    intf->connection->setArrivalWake([wake = wake_.get()] { wake->wake(); });
     intf->build(parsed.descriptor, nextReportIndex_, nextVariableIndex_);
     nextReportIndex_ += static_cast<int>(intf->reports.size());
     nextVariableIndex_ += static_cast<int>(intf->variables.size());
@@ -444,9 +451,33 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data) {
     return true;
 }
 
+void HidAgent::BeginArrivalGroup() {
+    std::optional<ArrivalTime> earliest;
+    for (const auto& intf : interfaces_) {
+        const std::optional<ArrivalTime> next = intf->connection->nextArrival();
+        if (next && (!earliest || *next < *earliest)) {
+            earliest = next;
+        }
+    }
+    arrivalLimit_ = earliest ? *earliest + kArrivedTogether : ArrivalTime::min();
+}
+
+bool HidAgent::ArrivalsWaiting() const {
+    return std::any_of(interfaces_.begin(), interfaces_.end(),
+                       [](const std::unique_ptr<AgentInterface>& i) {
+                           return !i->pending.empty() || i->connection->nextArrival().has_value();
+                       });
+}
+
 void HidAgent::drainPending(AgentInterface& intf) {
     const std::int32_t handle = intf.handle;
     for (;;) {
+        if (arrivalLimit_) {
+            const std::optional<ArrivalTime> next = intf.connection->nextArrival();
+            if (!next || *next > *arrivalLimit_) {
+                return;  // arrived after this group: the next check takes it
+            }
+        }
         HidReadResult r = intf.connection->readPending();
         if (r.failed()) {
             failInterface(intf, r.error);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "modulelink/HidTransport.h"
@@ -14,6 +15,7 @@ namespace modulelink {
 
 struct AgentInterface;
 struct AgentVariable;
+class LoopWake;
 
 // The HID access component: finds and opens interfaces by vendor id, keeps numbered lists
 // of open interfaces, reports and variables (one variable per usage), reads and writes
@@ -30,6 +32,13 @@ struct AgentVariable;
 // recent one; before any report of that id arrived it waits up to TimeOut ms once.
 // Reports of an undeclared id or shorter than declared are dropped.
 //
+// Arrivals: transports queue reports as they arrive (from reader threads for real devices),
+// stamped with their arrival time, and wake the event loop, which raises ReportsWaiting.
+// While an arrival group is open (BeginArrivalGroup .. EndArrivalGroup, one report check),
+// reads take only the reports that arrived within kArrivedTogether of the earliest one not
+// taken yet: a later report waits for the next check, so a report check never lets a later
+// press beat an earlier one, and reports that arrived together are seen together.
+//
 // A failed read or write closes the interface; its InterfaceClosed event is delivered
 // from the event loop after the failing call has returned, so callers walking their own
 // module lists are never changed under their feet. When the device has gone, its
@@ -42,6 +51,8 @@ class HidAgent : public QObject {
   public:
     static constexpr int kMaxPendingReports = 32;
     static constexpr int kEnumerationIntervalMs = 1000;
+    // Closer than a full-speed USB frame (1 ms) can tell apart.
+    static constexpr ArrivalTime kArrivedTogether = std::chrono::microseconds(250);
 
     HidAgent(HidTransport& transport, ui::Clock& clock, QObject* parent = nullptr);
     ~HidAgent() override;
@@ -120,6 +131,11 @@ class HidAgent : public QObject {
     bool ReadCurrentReport();
     bool WriteCurrentReport();
 
+    // Arrival groups (see above), and whether any interface has reports no read took yet.
+    void BeginArrivalGroup();
+    void EndArrivalGroup() { arrivalLimit_.reset(); }
+    bool ArrivalsWaiting() const;
+
     // Diagnostics: why the last failing call failed, and reports dropped as malformed.
     QString lastError() const { return lastError_; }
     int droppedReportCount() const { return droppedReports_; }
@@ -131,6 +147,9 @@ class HidAgent : public QObject {
     void StatusMessage(const QString& text);
     void InterfaceOpened(int a, int b, int position, const QString& name);
     void ReportArrived(int RptIndexInIntf, int AllRptIndex);
+    // Reports arrived that no read has taken yet; raised on the event loop, once for any
+    // number of reports that came before it ran.
+    void ReportsWaiting();
 
   private:
     AgentInterface* interfaceById(std::int32_t id) const;
@@ -152,6 +171,8 @@ class HidAgent : public QObject {
 
     HidTransport& transport_;
     ui::Timer enumerationTimer_;
+    std::unique_ptr<LoopWake> wake_;  // outlives the interfaces, whose threads use it
+    std::optional<ArrivalTime> arrivalLimit_;
     std::vector<std::unique_ptr<AgentInterface>> interfaces_;  // opening order
     std::vector<std::string> knownPaths_;
     std::vector<std::string> deniedPaths_;

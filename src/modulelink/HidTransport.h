@@ -1,14 +1,23 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace modulelink {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// When an input report arrived, on the steady clock; comparable across threads.
+using ArrivalTime = std::chrono::nanoseconds;
+inline ArrivalTime arrivalNow() {
+    return std::chrono::steady_clock::now().time_since_epoch();
+}
 
 // One HID interface found by enumeration.
 struct HidDeviceInfo {
@@ -28,6 +37,7 @@ struct HidReadResult {
     // uses numbered reports (hidapi's convention).
     Bytes data;
     QString error;
+    ArrivalTime arrival{0};  // reports read from an arrival queue
 
     bool gotReport() const { return status == Status::Report; }
     bool failed() const { return status == Status::Error; }
@@ -45,6 +55,12 @@ class HidConnection {
 
     // The next pending input report, never waiting.
     virtual HidReadResult readPending() = 0;
+    // When the report (or error) that readPending would give next arrived; none when
+    // nothing is pending.
+    virtual std::optional<ArrivalTime> nextArrival() { return std::nullopt; }
+    // Called from any thread whenever a report or error was queued for readPending, so
+    // the owner can wake its event loop. Set once, right after opening.
+    virtual void setArrivalWake(std::function<void()> wake) { (void)wake; }
     // The next input report, waiting up to timeoutMs for one to arrive.
     virtual HidReadResult readWithin(int timeoutMs) = 0;
     // Sends an output report; data[0] is the report id (0 when reports are unnumbered).

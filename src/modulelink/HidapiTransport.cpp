@@ -1,17 +1,29 @@
 #include "modulelink/HidapiTransport.h"
 
+#include <fcntl.h>
 #include <hidapi/hidapi.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <cerrno>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "modulelink/ArrivalQueue.h"
 
 namespace modulelink {
 
 namespace {
 
 constexpr std::size_t kMaxReportBytes = 4096;
+// The reader looks again this often even without a sign of input, in case one was missed.
+constexpr int kIdleWaitMs = 100;
+// Without a node to wait on, reads block this long at a time (writes wait for the read).
+constexpr int kReadSliceMs = 2;
 
 QString fromWide(const wchar_t* s) {
     return s ? QString::fromWCharArray(s) : QString();
@@ -24,9 +36,9 @@ QString deviceError(hid_device* device) {
 
 // hidapi 0.13 cannot hand out the report descriptor, so it comes from sysfs: the hidraw
 // backend names devices /dev/hidrawN.
-Bytes sysfsReportDescriptor(const std::string& path, QString* error) {
+Bytes sysfsReportDescriptor(const QString& classFolder, const std::string& path, QString* error) {
     const QString node = QFileInfo(QString::fromStdString(path)).fileName();
-    QFile file(QStringLiteral("/sys/class/hidraw/%1/device/report_descriptor").arg(node));
+    QFile file(QStringLiteral("%1/%2/device/report_descriptor").arg(classFolder, node));
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) {
             *error = QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString());
@@ -37,26 +49,57 @@ Bytes sysfsReportDescriptor(const std::string& path, QString* error) {
     return Bytes(data.begin(), data.end());
 }
 
+// One open interface. The reader thread sleeps in poll() on a second descriptor of the same
+// hidraw node (the driver gives every open file each report) and on a stop pipe, and only
+// then takes the reports through hidapi without waiting, under the handle's lock. So a write
+// waits for at most one non-blocking read, and closing ends the thread at once.
 class HidapiConnection final : public HidConnection {
   public:
-    HidapiConnection(hid_device* device, std::string path)
-        : device_(device), path_(std::move(path)) {}
-    ~HidapiConnection() override { hid_close(device_); }
+    HidapiConnection(hid_device* device, std::string path, QString classFolder)
+        : device_(device),
+          path_(std::move(path)),
+          classFolder_(std::move(classFolder)),
+          queue_(HidapiTransport::kQueuedReports) {
+        watch_ = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        int fds[2];
+        if (::pipe(fds) == 0) {
+            stopRead_ = fds[0];
+            stopWrite_ = fds[1];
+        }
+        reader_ = std::thread([this] { readLoop(); });
+    }
 
-    HidReadResult readPending() override { return read(0); }
-    HidReadResult readWithin(int timeoutMs) override { return read(timeoutMs); }
+    ~HidapiConnection() override {
+        stopping_.store(true);
+        if (stopWrite_ >= 0) {
+            const char byte = 1;
+            [[maybe_unused]] const auto n = ::write(stopWrite_, &byte, 1);
+        }
+        reader_.join();
+        for (int fd : {watch_, stopRead_, stopWrite_}) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+        hid_close(device_);
+    }
+
+    HidReadResult readPending() override { return queue_.pop(); }
+    HidReadResult readWithin(int timeoutMs) override { return queue_.waitFor(timeoutMs); }
+    std::optional<ArrivalTime> nextArrival() override { return queue_.nextArrival(); }
+    void setArrivalWake(std::function<void()> wake) override { queue_.setWake(std::move(wake)); }
 
     HidWriteResult writeOutput(const Bytes& data) override {
-        const int n = hid_write(device_, data.data(), data.size());
-        if (n < 0) {
+        std::lock_guard lock(handle_);
+        if (hid_write(device_, data.data(), data.size()) < 0) {
             return {false, deviceError(device_)};
         }
         return {true, {}};
     }
 
     HidWriteResult writeFeature(const Bytes& data) override {
-        const int n = hid_send_feature_report(device_, data.data(), data.size());
-        if (n < 0) {
+        std::lock_guard lock(handle_);
+        if (hid_send_feature_report(device_, data.data(), data.size()) < 0) {
             return {false, deviceError(device_)};
         }
         return {true, {}};
@@ -65,6 +108,7 @@ class HidapiConnection final : public HidConnection {
     HidReadResult readFeature(std::uint8_t reportId, std::size_t length) override {
         Bytes buffer(std::max<std::size_t>(length, 1), 0);
         buffer[0] = reportId;
+        std::lock_guard lock(handle_);
         const int n = hid_get_feature_report(device_, buffer.data(), buffer.size());
         if (n < 0) {
             return {HidReadResult::Status::Error, {}, deviceError(device_)};
@@ -73,10 +117,13 @@ class HidapiConnection final : public HidConnection {
         return {HidReadResult::Status::Report, std::move(buffer), {}};
     }
 
-    Bytes reportDescriptor(QString* error) override { return sysfsReportDescriptor(path_, error); }
+    Bytes reportDescriptor(QString* error) override {
+        return sysfsReportDescriptor(classFolder_, path_, error);
+    }
 
     QString indexedString(int index) override {
         wchar_t text[256] = {};
+        std::lock_guard lock(handle_);
         if (hid_get_indexed_string(device_, index, text, 255) < 0) {
             return {};
         }
@@ -84,26 +131,88 @@ class HidapiConnection final : public HidConnection {
     }
 
   private:
-    HidReadResult read(int timeoutMs) {
+    void readLoop() {
         Bytes buffer(kMaxReportBytes, 0);
-        const int n = hid_read_timeout(device_, buffer.data(), buffer.size(), timeoutMs);
-        if (n < 0) {
-            return {HidReadResult::Status::Error, {}, deviceError(device_)};
+        while (!stopping_.load()) {
+            const Wait wait = waitForInput();
+            if (wait == Wait::Stop) {
+                return;
+            }
+            if (!takeReports(buffer, wait == Wait::Hangup)) {
+                return;  // the device failed or went away: its error is queued
+            }
         }
-        if (n == 0) {
-            return {};
+    }
+
+    enum class Wait { Input, Hangup, Stop };
+
+    Wait waitForInput() {
+        if (watch_ < 0 || stopRead_ < 0) {
+            return Wait::Input;  // takeReports blocks for a slice instead
         }
-        buffer.resize(static_cast<std::size_t>(n));
-        return {HidReadResult::Status::Report, std::move(buffer), {}};
+        pollfd fds[2] = {{watch_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
+        if (::poll(fds, 2, kIdleWaitMs) < 0) {
+            return Wait::Input;
+        }
+        if (fds[1].revents != 0) {
+            return Wait::Stop;
+        }
+        // This descriptor's own copies of the reports only said that some came.
+        char scratch[kMaxReportBytes];
+        while (::read(watch_, scratch, sizeof scratch) > 0) {
+        }
+        return (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) ? Wait::Hangup : Wait::Input;
+    }
+
+    // Takes every report hidapi holds; false once the device failed.
+    bool takeReports(Bytes& buffer, bool hungUp) {
+        const int waitMs = watch_ < 0 || stopRead_ < 0 ? kReadSliceMs : 0;
+        for (;;) {
+            int n = 0;
+            QString error;
+            {
+                std::lock_guard lock(handle_);
+                n = hid_read_timeout(device_, buffer.data(), buffer.size(), waitMs);
+                if (n < 0) {
+                    error = deviceError(device_);
+                }
+            }
+            const ArrivalTime arrival = arrivalNow();
+            if (n < 0) {
+                queue_.fail(error, arrival);
+                return false;
+            }
+            if (n == 0) {
+                break;
+            }
+            queue_.push(Bytes(buffer.begin(), buffer.begin() + n), arrival);
+            if (waitMs > 0) {
+                break;  // one report per slice, so a stop is seen soon
+            }
+        }
+        if (hungUp) {
+            queue_.fail(QStringLiteral("the device was disconnected"), arrivalNow());
+            return false;
+        }
+        return true;
     }
 
     hid_device* device_;
     std::string path_;
+    QString classFolder_;
+    ArrivalQueue queue_;
+    std::mutex handle_;  // hidapi calls on device_
+    int watch_ = -1;
+    int stopRead_ = -1;
+    int stopWrite_ = -1;
+    std::atomic<bool> stopping_{false};
+    std::thread reader_;
 };
 
 }  // namespace
 
-HidapiTransport::HidapiTransport() : initialised_(hid_init() == 0) {}
+HidapiTransport::HidapiTransport(QString hidrawClassFolder)
+    : hidrawClassFolder_(std::move(hidrawClassFolder)), initialised_(hid_init() == 0) {}
 
 HidapiTransport::~HidapiTransport() {
     if (initialised_) {
@@ -146,19 +255,22 @@ HidOpenResult HidapiTransport::open(const std::string& path) {
         result.error = QStringLiteral("The HID library could not be initialised.");
         return result;
     }
-    // hid_open_path reports no errno, so ask the node itself whether access is the issue.
-    if (::access(path.c_str(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM)) {
+    // hid_open_path gives no error code of its own: ask the node, then errno.
+    const bool denied =
+        ::access(path.c_str(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM);
+    errno = 0;
+    hid_device* device = denied ? nullptr : hid_open_path(path.c_str());
+    if (denied || (!device && (errno == EACCES || errno == EPERM))) {
         result.permissionDenied = true;
         result.error = permissionAdvice(path);
         return result;
     }
-    hid_device* device = hid_open_path(path.c_str());
     if (!device) {
         result.error = QStringLiteral("Cannot open the HID interface %1: %2")
                            .arg(QString::fromStdString(path), deviceError(nullptr));
         return result;
     }
-    result.connection = std::make_unique<HidapiConnection>(device, path);
+    result.connection = std::make_unique<HidapiConnection>(device, path, hidrawClassFolder_);
     return result;
 }
 

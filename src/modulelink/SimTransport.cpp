@@ -1,12 +1,14 @@
 #include "modulelink/SimTransport.h"
 
 #include <algorithm>
-#include <deque>
+
+#include "modulelink/ArrivalQueue.h"
 
 namespace modulelink {
 
 struct SimTransport::State {
     std::vector<SimDevice*> devices;
+    Stamp stamp;
 
     bool has(const SimDevice* device) const {
         return std::find(devices.begin(), devices.end(), device) != devices.end();
@@ -15,26 +17,22 @@ struct SimTransport::State {
 
 namespace {
 
-using Queue = std::deque<Bytes>;
-
 // One open virtual interface. It dies with its device's unplugging: a later plug-in is a
 // new attachment that must be opened again.
 class SimConnection final : public HidConnection {
   public:
     SimConnection(std::shared_ptr<const void> state, const std::vector<SimDevice*>* devices,
-                  SimDevice& device)
+                  SimDevice& device, SimTransport::Stamp stamp)
         : state_(std::move(state)),
           devices_(devices),
           device_(&device),
           generation_(device.plugGeneration()),
-          queue_(std::make_shared<Queue>()) {
-        std::weak_ptr<Queue> weak = queue_;
-        device.setReportSink([weak](const Bytes& report) {
+          stamp_(std::move(stamp)),
+          queue_(std::make_shared<ArrivalQueue>(SimTransport::kKernelQueue)) {
+        std::weak_ptr<ArrivalQueue> weak = queue_;
+        device.setReportSink([weak, stamp = stamp_](const Bytes& report) {
             if (auto q = weak.lock()) {
-                if (q->size() >= SimTransport::kKernelQueue) {
-                    q->pop_front();
-                }
-                q->push_back(report);
+                q->push(report, stamp());
             }
         });
     }
@@ -49,13 +47,15 @@ class SimConnection final : public HidConnection {
         if (!usable()) {
             return gone();
         }
-        if (queue_->empty()) {
-            return {};
-        }
-        HidReadResult r{HidReadResult::Status::Report, std::move(queue_->front()), {}};
-        queue_->pop_front();
-        return r;
+        return queue_->pop();
     }
+
+    // An unplugged device has its error pending at once.
+    std::optional<ArrivalTime> nextArrival() override {
+        return usable() ? queue_->nextArrival() : std::optional<ArrivalTime>(stamp_());
+    }
+
+    void setArrivalWake(std::function<void()> wake) override { queue_->setWake(std::move(wake)); }
 
     // Virtual devices answer at once: waiting could not bring a report that is not there.
     HidReadResult readWithin(int /*timeoutMs*/) override { return readPending(); }
@@ -107,12 +107,15 @@ class SimConnection final : public HidConnection {
     const std::vector<SimDevice*>* devices_;
     SimDevice* device_;
     int generation_;
-    std::shared_ptr<Queue> queue_;
+    SimTransport::Stamp stamp_;
+    std::shared_ptr<ArrivalQueue> queue_;
 };
 
 }  // namespace
 
-SimTransport::SimTransport() : state_(std::make_shared<State>()) {}
+SimTransport::SimTransport(Stamp stamp) : state_(std::make_shared<State>()) {
+    state_->stamp = std::move(stamp);
+}
 
 SimTransport::~SimTransport() {
     state_->devices.clear();
@@ -144,7 +147,8 @@ HidOpenResult SimTransport::open(const std::string& path) {
     HidOpenResult result;
     for (SimDevice* device : state_->devices) {
         if (device->isPlugged() && device->deviceInfo().path == path) {
-            result.connection = std::make_unique<SimConnection>(state_, &state_->devices, *device);
+            result.connection =
+                std::make_unique<SimConnection>(state_, &state_->devices, *device, state_->stamp);
             return result;
         }
     }

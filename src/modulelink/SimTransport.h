@@ -9,12 +9,14 @@
 namespace modulelink {
 
 // The transport over virtual devices. It never waits: a timed read returns at once with
-// whatever is pending. Devices are not owned and must outlive the transport.
+// whatever is pending. Reports are stamped by `stamp` as the devices send them, and wake
+// the owner as real ones do. Devices are not owned and must outlive the transport.
 class SimTransport final : public HidTransport {
   public:
     static constexpr std::size_t kKernelQueue = 64;  // like the hidraw driver's buffer
+    using Stamp = std::function<ArrivalTime()>;
 
-    SimTransport();
+    explicit SimTransport(Stamp stamp = arrivalNow);
     ~SimTransport() override;
 
     void addDevice(SimDevice& device);

@@ -10,7 +10,9 @@ VirtualModuleSet::CreateResult VirtualModuleSet::create(const QString& list) {
     return {std::make_unique<VirtualModuleSet>(parsed.modules), {}};
 }
 
-VirtualModuleSet::VirtualModuleSet(const std::vector<ModuleSpec>& specs) {
+VirtualModuleSet::VirtualModuleSet(const std::vector<ModuleSpec>& specs,
+                                   modulelink::SimTransport::Stamp stamp)
+    : transport_(std::move(stamp)) {
     for (const ModuleSpec& entry : specs) {
         add(entry);
     }

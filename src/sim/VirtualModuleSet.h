@@ -21,7 +21,10 @@ class VirtualModuleSet {
     };
     static CreateResult create(const QString& list = QString::fromLatin1(kDefaultModuleList));
 
-    explicit VirtualModuleSet(const std::vector<ModuleSpec>& specs);
+    // stamp: the arrival time of each report the modules send (the steady clock unless a
+    // test sets the time itself).
+    explicit VirtualModuleSet(const std::vector<ModuleSpec>& specs,
+                              modulelink::SimTransport::Stamp stamp = modulelink::arrivalNow);
     ~VirtualModuleSet();
 
     modulelink::SimTransport& transport() { return transport_; }

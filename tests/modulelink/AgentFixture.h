@@ -74,7 +74,8 @@ class AgentFixture : public ::testing::Test {
     static void deliverEvents() { QCoreApplication::processEvents(); }
 
     std::vector<std::unique_ptr<ScriptedDevice>> devices;  // outlive the transport
-    modulelink::SimTransport transport;
+    modulelink::ArrivalTime stamp{0};                      // of every report sent now
+    modulelink::SimTransport transport{[this] { return stamp; }};
     ManualClock clock;
     modulelink::HidAgent agent;
     std::vector<QString> events;
