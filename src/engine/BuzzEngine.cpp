@@ -30,12 +30,21 @@ BuzzEngine::BuzzEngine(const BoardPolicy& policy, BoardView& view,
     timer2_.onTick = [this] { Timer2_Timer(); };
     timerBlink_.onTick = [this] { TimerBlink_Timer(); };
     soundtimer_.onTick = [this] { soundtimer_Timer(); };
+    modules_.addArrivalListener(*this);
+}
+
+BuzzEngine::~BuzzEngine() {
+    modules_.removeArrivalListener(*this);
+}
+
+// Just after an arm an RF interface may still deliver presses from before it.
+bool BuzzEngine::rfSettling() const {
+    return state_.settlesAfterArm() && modules_.delayRunning();
 }
 
 void BuzzEngine::porttimer_Timer() {
     modules_.ReportChecker();
-    // Just after an arm an RF interface may still deliver presses from before it.
-    if (state_.settlesAfterArm() && modules_.delayRunning()) {
+    if (rfSettling()) {
         if (policy_.rfSettlingResends) {
             sendAll(modulelink::command::kLock);
             sendAll(modulelink::command::kArm);
@@ -43,6 +52,22 @@ void BuzzEngine::porttimer_Timer() {
         }
         return;
     }
+    takePress();
+}
+
+// The same check as a tick's, made as soon as reports arrive, so a press never waits for
+// the tick. Ticks keep what is theirs: the settling window passes untouched (its re-sends
+// come with the ticks), and a board that does not poll takes nothing.
+void BuzzEngine::reportsArrived() {
+    for (int checks = 0; checks < kMaxChecksPerArrival && porttimer_.enabled() && !rfSettling() &&
+                         modules_.arrivalsWaiting();
+         ++checks) {
+        modules_.ReportChecker();
+        takePress();
+    }
+}
+
+void BuzzEngine::takePress() {
     if (state_.responderCode != 255 && state_.responderCode != 1023) {
         usbwired();
     }

@@ -5,15 +5,13 @@
 
 #include "engine/BoardPolicy.h"
 #include "engine/BoardView.h"
+#include "modulelink/ModuleExchange.h"
 #include "ui/Timer.h"
 
 namespace model {
 struct MatchSettings;
 struct MatchState;
 }  // namespace model
-namespace modulelink {
-class ModuleExchange;
-}
 namespace ui {
 class Platform;
 }
@@ -25,12 +23,16 @@ struct Press;
 // The buzz-in and timing engine of one board: polling and buzz-in, clear and arm with the
 // second-place hand-over, the response timer, the match clock and the blink and sound
 // alerts. It owns the board's five timers; the board forwards its control events to the
-// operations named after them.
-class BuzzEngine {
+// operations named after them. While it polls, reports that arrive are checked at once.
+class BuzzEngine final : public modulelink::ArrivalListener {
   public:
+    // Checks made for one arrival at most; the rest wait for the next arrival or tick.
+    static constexpr int kMaxChecksPerArrival = 64;
+
     BuzzEngine(const BoardPolicy& policy, BoardView& view, modulelink::ModuleExchange& modules,
                model::MatchSettings& settings, model::MatchState& state, ui::Clock& clock,
                ui::Platform& platform);
+    ~BuzzEngine() override;
     BuzzEngine(const BuzzEngine&) = delete;
     BuzzEngine& operator=(const BuzzEngine&) = delete;
 
@@ -42,6 +44,7 @@ class BuzzEngine {
     void spacekey();
     void NameLabel_MouseDown(int button);
     void porttimer_Timer();
+    void reportsArrived() override;
 
     // Response timer.
     void CommandT_Click();
@@ -76,6 +79,9 @@ class BuzzEngine {
     const ui::Timer& soundtimer() const { return soundtimer_; }
 
   private:
+    bool rfSettling() const;
+    void takePress();
+
     // Buzz-in steps.
     bool refusedByOrangeRow(const QString& name);
     bool scanRowsModeOff(const QString& name);

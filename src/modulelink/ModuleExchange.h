@@ -4,6 +4,14 @@
 
 namespace modulelink {
 
+// Told on the user-interface thread when module reports arrived that no report check has
+// seen yet (a board that polls checks them at once instead of at its next tick).
+class ArrivalListener {
+  public:
+    virtual ~ArrivalListener() = default;
+    virtual void reportsArrived() = 0;
+};
+
 // The module exchange as the engine, the boards, the set-up menu and the radio dialogs
 // see it: the procedures of the start-up window that talk to every team module. Module
 // positions are 1-based places in the module collection. The shared values they use
@@ -17,7 +25,8 @@ class ModuleExchange {
     virtual void ReportSender() = 0;
     // Drains one pending report of every module and sets teamCount.
     virtual void ReportReader() = 0;
-    // One poll: reads every module and picks the responder (lowest position wins).
+    // One poll: reads every module and picks the responder (lowest position wins among the
+    // reports that arrived together).
     virtual void ReportChecker() = 0;
     // Drains presses that arrived while nobody listened.
     virtual void NopReader() = 0;
@@ -32,6 +41,12 @@ class ModuleExchange {
     // The 200 ms settling window after an arm (tmrDelay).
     virtual void startDelay() = 0;
     virtual bool delayRunning() const = 0;
+
+    // Arrivals. Each report check takes the earliest reports not checked yet (those that
+    // arrived together); arrivalsWaiting tells whether more are queued behind them.
+    virtual void addArrivalListener(ArrivalListener& listener) = 0;
+    virtual void removeArrivalListener(ArrivalListener& listener) = 0;
+    virtual bool arrivalsWaiting() const = 0;
 };
 
 }  // namespace modulelink

@@ -1,6 +1,7 @@
 #include "modulelink/ModuleLink.h"
 
 #include <QMetaObject>
+#include <algorithm>
 
 #include "model/MatchSettings.h"
 #include "model/NumberText.h"
@@ -28,6 +29,7 @@ ModuleLink::ModuleLink(HidAgent& agent, model::MatchState& state, ui::Platform& 
     connect(&agent_, &HidAgent::DeviceRemoved, this, &ModuleLink::DeviceRemoved);
     connect(&agent_, &HidAgent::StatusMessage, this, &ModuleLink::StatusMessage);
     connect(&agent_, &HidAgent::ReportArrived, this, &ModuleLink::ReportArrived);
+    connect(&agent_, &HidAgent::ReportsWaiting, this, &ModuleLink::ReportsWaiting);
 }
 
 ModuleLink::~ModuleLink() = default;
@@ -323,6 +325,12 @@ void ModuleLink::ReportReader() {
 }
 
 void ModuleLink::ReportChecker() {
+    // One check sees the earliest arrivals only: a later press waits for the next check.
+    struct Group {
+        explicit Group(HidAgent& a) : agent(a) { agent.BeginArrivalGroup(); }
+        ~Group() { agent.EndArrivalGroup(); }
+        HidAgent& agent;
+    } group(agent_);
     state_.lastData1 = kIdle;
     state_.responderCode = kIdle;
     if (state_.shutdownInProgress) {
@@ -382,6 +390,24 @@ bool ModuleLink::sendToModule(int position, std::int16_t command) {
     }
     module->Command1().setUnScaledValue(command);
     return module->WriteAllReports();
+}
+
+void ModuleLink::addArrivalListener(ArrivalListener& listener) {
+    arrivalListeners_.push_back(&listener);
+}
+
+void ModuleLink::removeArrivalListener(ArrivalListener& listener) {
+    std::erase(arrivalListeners_, &listener);
+}
+
+void ModuleLink::ReportsWaiting() {
+    const std::vector<ArrivalListener*> listeners = arrivalListeners_;  // may change on the way
+    for (ArrivalListener* listener : listeners) {
+        if (std::find(arrivalListeners_.begin(), arrivalListeners_.end(), listener) !=
+            arrivalListeners_.end()) {
+            listener->reportsArrived();
+        }
+    }
 }
 
 void ModuleLink::startDelay() {

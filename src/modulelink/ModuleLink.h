@@ -85,6 +85,9 @@ class ModuleLink final : public QObject, public ModuleExchange {
     int moduleCount() const override { return static_cast<int>(ModuleCollection.size()); }
     void startDelay() override;
     bool delayRunning() const override { return tmrDelay_.enabled(); }
+    void addArrivalListener(ArrivalListener& listener) override;
+    void removeArrivalListener(ArrivalListener& listener) override;
+    bool arrivalsWaiting() const override { return agent_.ArrivalsWaiting(); }
 
     const ui::Timer& tmrDelay() const { return tmrDelay_; }
 
@@ -93,12 +96,14 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void assignTeamSlots(std::int32_t handle, int data1);
     void waitForClockTick();
     void showTitleFormUnlessShuttingDown();
+    void ReportsWaiting();
 
     HidAgent& agent_;
     model::MatchState& state_;
     ui::Platform& platform_;
     StartupHost& host_;
     ui::Timer tmrDelay_;
+    std::vector<ArrivalListener*> arrivalListeners_;
 };
 
 }  // namespace modulelink

@@ -59,6 +59,18 @@ TEST_F(ClassicMatch, APressIsShownLockedOutLitSoundedAndScored) {
     EXPECT_EQ(board().NameLabel.caption(), "One");
 }
 
+TEST_F(ClassicMatch, APressIsTakenAsItArrivesWithoutWaitingForTheTick) {
+    openBoard();
+    space();
+    QCoreApplication::processEvents();
+    module(2).press({{2, 1}});
+    EXPECT_EQ(board().NameLabel.caption(), "") << "nothing happens inside the module's send";
+    QCoreApplication::processEvents();  // no clock time passes
+    EXPECT_EQ(board().NameLabel.caption(), "Six");
+    EXPECT_EQ(last(1), 124);
+    EXPECT_TRUE(module(2).lampLit({2, 1}));
+}
+
 TEST_F(ClassicMatch, TheSecondResponderBlinksAndTakesOverWhenNoPointsWereGiven) {
     openBoard();
     console.settings().lockSecondResponder = true;

@@ -14,6 +14,13 @@ void FakeModuleExchange::press(int position, int data1, int data3) {
         m.data1 = data1;
         m.data3 = data3;
         m.latched = true;
+        arrivalsWaiting_ = true;
+    }
+}
+
+void FakeModuleExchange::deliverArrivals() {
+    for (modulelink::ArrivalListener* listener : std::vector(listeners_)) {
+        listener->reportsArrived();
     }
 }
 
@@ -32,6 +39,7 @@ void FakeModuleExchange::ReportSender() {
 
 void FakeModuleExchange::ReportChecker() {
     ++polls;
+    arrivalsWaiting_ = false;
     state_.responderCode = 255;
     for (int position = 1; position <= moduleCount(); ++position) {
         const Module& m = modules_[position - 1];

@@ -23,6 +23,9 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
     void press(int position, int data1, int data3);
     void press(int position, int data1) { press(position, data1, idleData3()); }
     void setAddress(int position, int data4) { at(position).data4 = data4; }
+    // The reports of the presses made since the last check reach the listeners now, as an
+    // arrival does between two ticks.
+    void deliverArrivals();
 
     const std::vector<int>& commands(int position) const {
         return modules_.at(position - 1).commands;
@@ -44,6 +47,13 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         delay_.start();
     }
     bool delayRunning() const override { return delay_.enabled(); }
+    void addArrivalListener(modulelink::ArrivalListener& listener) override {
+        listeners_.push_back(&listener);
+    }
+    void removeArrivalListener(modulelink::ArrivalListener& listener) override {
+        std::erase(listeners_, &listener);
+    }
+    bool arrivalsWaiting() const override { return arrivalsWaiting_; }
 
   private:
     struct Module {
@@ -62,6 +72,8 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
     std::vector<std::string>& log_;
     std::vector<Module> modules_;
     ui::Timer delay_;
+    std::vector<modulelink::ArrivalListener*> listeners_;
+    bool arrivalsWaiting_ = false;
 };
 
 }  // namespace test

@@ -79,6 +79,14 @@ struct LinkHarness : modulelink::StartupHost {
         if (!modules) {
             modules = std::make_unique<sim::VirtualModuleSet>(std::vector<sim::ModuleSpec>{});
         }
+        connect();
+    }
+    // Modules whose reports are stamped by the test.
+    LinkHarness(const std::vector<sim::ModuleSpec>& specs, modulelink::SimTransport::Stamp stamp) {
+        modules = std::make_unique<sim::VirtualModuleSet>(specs, std::move(stamp));
+        connect();
+    }
+    void connect() {
         agent = std::make_unique<modulelink::HidAgent>(modules->transport(), clock);
         link = std::make_unique<modulelink::ModuleLink>(*agent, state, platform, clock, *this);
     }
