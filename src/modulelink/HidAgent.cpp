@@ -469,6 +469,21 @@ bool HidAgent::ArrivalsWaiting() const {
                        });
 }
 
+void HidAgent::DiscardArrivals() {
+    std::vector<std::int32_t> handles;
+    for (const auto& intf : interfaces_) {
+        handles.push_back(intf->handle);
+    }
+    for (std::int32_t h : handles) {
+        if (AgentInterface* intf = interfaceById(h)) {
+            drainPending(*intf);
+        }
+        if (AgentInterface* intf = interfaceById(h)) {
+            intf->pending.clear();
+        }
+    }
+}
+
 void HidAgent::drainPending(AgentInterface& intf) {
     const std::int32_t handle = intf.handle;
     for (;;) {

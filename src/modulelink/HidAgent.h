@@ -135,6 +135,9 @@ class HidAgent : public QObject {
     void BeginArrivalGroup();
     void EndArrivalGroup() { arrivalLimit_.reset(); }
     bool ArrivalsWaiting() const;
+    // Takes every report that arrived and forgets those no read took; reads then give each
+    // report's most recent state.
+    void DiscardArrivals();
 
     // Diagnostics: why the last failing call failed, and reports dropped as malformed.
     QString lastError() const { return lastError_; }

@@ -47,6 +47,10 @@ class ModuleExchange {
     virtual void addArrivalListener(ArrivalListener& listener) = 0;
     virtual void removeArrivalListener(ArrivalListener& listener) = 0;
     virtual bool arrivalsWaiting() const = 0;
+    // Forgets the reports that arrived and no check took: once a press was taken and
+    // polling stopped, they are what a poll would have read together with it, and must not
+    // count after the next arm.
+    virtual void discardArrivals() = 0;
 };
 
 }  // namespace modulelink

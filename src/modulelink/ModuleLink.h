@@ -88,6 +88,7 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void addArrivalListener(ArrivalListener& listener) override;
     void removeArrivalListener(ArrivalListener& listener) override;
     bool arrivalsWaiting() const override { return agent_.ArrivalsWaiting(); }
+    void discardArrivals() override { agent_.DiscardArrivals(); }
 
     const ui::Timer& tmrDelay() const { return tmrDelay_; }
 

@@ -19,6 +19,10 @@ struct Match : ::testing::Test {
     explicit Match(const char* moduleList = "2012:1-2,2012:3-4")
         : modules(sim::VirtualModuleSet::create(moduleList).modules),
           console(platform, clock, modules->transport()) {}
+    // Modules whose reports the test stamps with their arrival time.
+    Match(const std::vector<sim::ModuleSpec>& specs, modulelink::SimTransport::Stamp stamp)
+        : modules(std::make_unique<sim::VirtualModuleSet>(specs, std::move(stamp))),
+          console(platform, clock, modules->transport()) {}
 
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};

@@ -71,6 +71,36 @@ TEST_F(ClassicMatch, APressIsTakenAsItArrivesWithoutWaitingForTheTick) {
     EXPECT_TRUE(module(2).lampLit({2, 1}));
 }
 
+// The classic board's three one-team modules, with reports the test stamps itself.
+struct StampedMatch : Match {
+    StampedMatch() : Match({{4097, 1}, {4097, 2}, {4097, 3}}, [this] { return stamp; }) {}
+    void pressAt(modulelink::ArrivalTime at, int position, sim::Button button) {
+        stamp = at;
+        module(position).press({button});
+    }
+    modulelink::ArrivalTime stamp{0};
+};
+
+TEST_F(StampedMatch, TheEarlierOfTwoClosePressesWinsAndTheOtherDoesNotBuzzAfterTheArm) {
+    using namespace std::chrono_literals;
+    openBoard();
+    space();
+    QCoreApplication::processEvents();
+    pressAt(5s, 3, {3, 2});
+    pressAt(5s + 500us, 1, {1, 1});  // a lower position, half a millisecond later
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board().NameLabel.caption(), "Twelve");
+    EXPECT_EQ(last(1), 124);
+
+    space();
+    QCoreApplication::processEvents();
+    clock.advanceMs(20);
+    EXPECT_EQ(board().NameLabel.caption(), "") << "the press that lost stays lost";
+    pressAt(6s, 1, {1, 1});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(board().NameLabel.caption(), "One");
+}
+
 TEST_F(ClassicMatch, TheSecondResponderBlinksAndTakesOverWhenNoPointsWereGiven) {
     openBoard();
     console.settings().lockSecondResponder = true;

@@ -31,6 +31,7 @@ TEST(Arrival, APressBetweenTicksIsTakenAtOnceOnEveryBoard) {
         EXPECT_EQ(h.modules.commands(3), (V{124, 0, 22}));
         EXPECT_FALSE(h.engine.porttimer().enabled());
         EXPECT_EQ(h.state.excludedModule, 3);
+        EXPECT_EQ(h.modules.discards, 1) << "what came behind the press is forgotten";
     }
 }
 
@@ -87,6 +88,7 @@ TEST(Arrival, SecondPlacePollingHoldsALaterArrivalAtOnce) {
     pressArriving(h, 0, 1);
     EXPECT_EQ(h.view.name, playerName(0, 1));
     EXPECT_TRUE(h.engine.porttimer().enabled()) << "the first responder holds the floor";
+    EXPECT_EQ(h.modules.discards, 0) << "polling goes on: the next press is the second";
     h.advance(800);          // the sound tick re-arms the others
     pressArriving(h, 0, 2);  // the first responder's own module is skipped
     EXPECT_FALSE(h.state.secondResponderWaiting);
@@ -96,6 +98,7 @@ TEST(Arrival, SecondPlacePollingHoldsALaterArrivalAtOnce) {
     EXPECT_EQ(h.view.name, playerName(0, 1));
     EXPECT_FALSE(h.engine.porttimer().enabled());
     EXPECT_TRUE(h.engine.timerBlink().enabled());
+    EXPECT_EQ(h.modules.discards, 1);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
     void clearCommands();
     int polls = 0;
     int drains = 0;
+    int discards = 0;
 
     void ReportSender() override;
     void ReportReader() override {}
@@ -54,6 +55,10 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         std::erase(listeners_, &listener);
     }
     bool arrivalsWaiting() const override { return arrivalsWaiting_; }
+    void discardArrivals() override {
+        arrivalsWaiting_ = false;
+        ++discards;
+    }
 
   private:
     struct Module {
