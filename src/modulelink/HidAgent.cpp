@@ -18,6 +18,13 @@ bool contains(const std::vector<std::string>& list, const std::string& s) {
     return std::find(list.begin(), list.end(), s) != list.end();
 }
 
+// The oldest pending report with this id (any report when the reports are unnumbered).
+std::deque<Bytes>::iterator firstPending(AgentInterface& intf, std::uint8_t id) {
+    return std::find_if(intf.pending.begin(), intf.pending.end(), [&](const Bytes& whole) {
+        return !intf.numberedReports || whole.front() == id;
+    });
+}
+
 }  // namespace
 
 HidAgent::HidAgent(HidTransport& transport, ui::Clock& clock, QObject* parent)
@@ -215,6 +222,10 @@ void HidAgent::enumerationTick() {
         }
     }
     // Keep the transports' own buffers from overflowing between polls.
+    drainAll(false);
+}
+
+void HidAgent::drainAll(bool forget) {
     std::vector<std::int32_t> handles;
     for (const auto& intf : interfaces_) {
         handles.push_back(intf->handle);
@@ -222,6 +233,10 @@ void HidAgent::enumerationTick() {
     for (std::int32_t h : handles) {
         if (AgentInterface* intf = interfaceById(h)) {
             drainPending(*intf);
+        }
+        AgentInterface* intf = interfaceById(h);  // a handler may have closed it
+        if (intf && forget) {
+            intf->pending.clear();
         }
     }
 }
@@ -469,19 +484,15 @@ bool HidAgent::ArrivalsWaiting() const {
                        });
 }
 
+bool HidAgent::ReportPending(int reportIndex) const {
+    int local = -1;
+    AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf && firstPending(*intf, intf->reports[static_cast<std::size_t>(local)].layout.id) !=
+                       intf->pending.end();
+}
+
 void HidAgent::DiscardArrivals() {
-    std::vector<std::int32_t> handles;
-    for (const auto& intf : interfaces_) {
-        handles.push_back(intf->handle);
-    }
-    for (std::int32_t h : handles) {
-        if (AgentInterface* intf = interfaceById(h)) {
-            drainPending(*intf);
-        }
-        if (AgentInterface* intf = interfaceById(h)) {
-            intf->pending.clear();
-        }
-    }
+    drainAll(true);
 }
 
 void HidAgent::drainPending(AgentInterface& intf) {
@@ -560,10 +571,7 @@ bool HidAgent::ReadCurrentReport() {
             QStringLiteral("no report %1 within %2 ms").arg(report.layout.id).arg(timeOutMs_);
         return false;
     }
-    const std::uint8_t id = report.layout.id;
-    auto it = std::find_if(intf->pending.begin(), intf->pending.end(), [&](const Bytes& whole) {
-        return !intf->numberedReports || whole.front() == id;
-    });
+    auto it = firstPending(*intf, report.layout.id);
     if (it != intf->pending.end()) {
         const Bytes payload = intf->payloadOf(*it);
         intf->pending.erase(it);

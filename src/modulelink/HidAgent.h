@@ -135,6 +135,8 @@ class HidAgent : public QObject {
     void BeginArrivalGroup();
     void EndArrivalGroup() { arrivalLimit_.reset(); }
     bool ArrivalsWaiting() const;
+    // Whether a read of this input report would take a pending report (not the latest).
+    bool ReportPending(int reportIndex) const;
     // Takes every report that arrived and forgets those no read took; reads then give each
     // report's most recent state.
     void DiscardArrivals();
@@ -162,6 +164,8 @@ class HidAgent : public QObject {
     bool openInterface(const HidDeviceInfo& info);
     void closeInterface(AgentInterface* intf, bool deferEvent);
     void drainPending(AgentInterface& intf);
+    // Drains every interface; forget: and drops what no read took.
+    void drainAll(bool forget);
     bool acceptReport(AgentInterface& intf, Bytes data);
     void failInterface(AgentInterface& intf, const QString& what);
     bool isAttached(const std::string& path);

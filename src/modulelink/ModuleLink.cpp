@@ -336,22 +336,36 @@ void ModuleLink::ReportChecker() {
     if (state_.shutdownInProgress) {
         return;  // no buzz counts while the program is ending
     }
+    const auto codeOf = [this](TFourCh& module) {
+        int code = module.Data1().UnScaledValue();
+        module.Data2().UnScaledValue();
+        const int data3 = module.Data3().UnScaledValue();
+        if (state_.modelNumber == 512) {
+            code += 256 * ((data3 >> 6) & 1) + 512 * ((data3 >> 7) & 1);
+        }
+        return code;
+    };
+    const auto isPress = [this](int code) {
+        return code != kIdle && !(state_.modelNumber == 512 && code == kIdle512);
+    };
     bool taken = false;
     for (int i = 1; i <= moduleCount(); ++i) {
         TFourCh& module = *moduleAt(i);
         if (!module.ReadAllReports()) {
             continue;
         }
-        int code = module.Data1().UnScaledValue();
-        module.Data2().UnScaledValue();
-        const int data3 = module.Data3().UnScaledValue();
-        const int data4 = module.Data4().UnScaledValue();
-        if (state_.modelNumber == 512) {
-            code += 256 * ((data3 >> 6) & 1) + 512 * ((data3 >> 7) & 1);
+        int code = codeOf(module);
+        // Reports that arrived together count by their press: an idle report with another
+        // behind it in this check (the one the arm brought, just before a press) is passed.
+        for (int more = 0;
+             !isPress(code) && more < HidAgent::kMaxPendingReports &&
+             agent_.ReportPending(module.inputReportIndexA()) && module.ReadAllReports();
+             ++more) {
+            code = codeOf(module);
         }
+        const int data4 = module.Data4().UnScaledValue();
         state_.lastData1 = static_cast<std::int16_t>(code);
-        const bool pressed = code != kIdle && !(state_.modelNumber == 512 && code == kIdle512);
-        if (pressed && i != state_.excludedModule && !taken) {
+        if (isPress(code) && i != state_.excludedModule && !taken) {
             taken = true;
             state_.responderCode = static_cast<std::int16_t>(code);
             state_.responderData4 = static_cast<std::int16_t>(data4);
