@@ -47,6 +47,12 @@ struct AgentReport {
     bool waitedForFirst = false;
 };
 
+// An input report taken from the transport that no read has taken yet.
+struct PendingReport {
+    Bytes whole;  // as read (id byte first when numbered)
+    ArrivalTime arrival{0};
+};
+
 // An open interface with its reports, variables and pending input reports.
 struct AgentInterface {
     HidDeviceInfo info;
@@ -55,8 +61,8 @@ struct AgentInterface {
     bool numberedReports = false;
     std::vector<AgentReport> reports;
     std::vector<AgentVariable> variables;
-    std::deque<Bytes> pending;      // whole reports as read (id byte first when numbered)
-    std::vector<Bytes> mostRecent;  // per report: last payload that arrived
+    std::deque<PendingReport> pending;
+    std::vector<Bytes> mostRecent;  // per report: the payload last read (empty before)
 
     // Lays out reports and variables, numbering them from the given bases.
     void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);

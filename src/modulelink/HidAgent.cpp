@@ -18,10 +18,12 @@ bool contains(const std::vector<std::string>& list, const std::string& s) {
     return std::find(list.begin(), list.end(), s) != list.end();
 }
 
-// The oldest pending report with this id (any report when the reports are unnumbered).
-std::deque<Bytes>::iterator firstPending(AgentInterface& intf, std::uint8_t id) {
-    return std::find_if(intf.pending.begin(), intf.pending.end(), [&](const Bytes& whole) {
-        return !intf.numberedReports || whole.front() == id;
+// The oldest pending report with this id (any report when the reports are unnumbered)
+// that arrived by the limit, when there is one.
+std::deque<PendingReport>::iterator firstPending(AgentInterface& intf, std::uint8_t id,
+                                                 std::optional<ArrivalTime> limit) {
+    return std::find_if(intf.pending.begin(), intf.pending.end(), [&](const PendingReport& p) {
+        return (!intf.numberedReports || p.whole.front() == id) && (!limit || p.arrival <= *limit);
     });
 }
 
@@ -236,6 +238,11 @@ void HidAgent::drainAll(bool forget) {
         }
         AgentInterface* intf = interfaceById(h);  // a handler may have closed it
         if (intf && forget) {
+            for (const PendingReport& p : intf->pending) {
+                const std::uint8_t id = intf->numberedReports ? p.whole.front() : 0;
+                intf->mostRecent[static_cast<std::size_t>(intf->localReportOfInput(id))] =
+                    intf->payloadOf(p.whole);
+            }
             intf->pending.clear();
         }
     }
@@ -447,7 +454,7 @@ void HidAgent::SetScaledValue(int index, std::int32_t value) {
     }
 }
 
-bool HidAgent::acceptReport(AgentInterface& intf, Bytes data) {
+bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival) {
     const std::uint8_t id = intf.numberedReports ? (data.empty() ? 0 : data[0]) : 0;
     const int local = intf.localReportOfInput(id);
     if (local < 0 || (intf.numberedReports && data.empty()) ||
@@ -459,8 +466,7 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data) {
     if (static_cast<int>(intf.pending.size()) >= kMaxPendingReports) {
         intf.pending.pop_front();
     }
-    intf.mostRecent[static_cast<std::size_t>(local)] = intf.payloadOf(data);
-    intf.pending.push_back(std::move(data));
+    intf.pending.push_back({std::move(data), arrival});
     intf.reports[static_cast<std::size_t>(local)].everArrived = true;
     emit ReportArrived(local, intf.reports[static_cast<std::size_t>(local)].index);
     return true;
@@ -468,11 +474,16 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data) {
 
 void HidAgent::BeginArrivalGroup() {
     std::optional<ArrivalTime> earliest;
-    for (const auto& intf : interfaces_) {
-        const std::optional<ArrivalTime> next = intf->connection->nextArrival();
-        if (next && (!earliest || *next < *earliest)) {
-            earliest = next;
+    const auto consider = [&](std::optional<ArrivalTime> t) {
+        if (t && (!earliest || *t < *earliest)) {
+            earliest = t;
         }
+    };
+    for (const auto& intf : interfaces_) {
+        for (const PendingReport& p : intf->pending) {
+            consider(p.arrival);
+        }
+        consider(intf->connection->nextArrival());
     }
     arrivalLimit_ = earliest ? *earliest + kArrivedTogether : ArrivalTime::min();
 }
@@ -487,8 +498,8 @@ bool HidAgent::ArrivalsWaiting() const {
 bool HidAgent::ReportPending(int reportIndex) const {
     int local = -1;
     AgentInterface* intf = interfaceOfReport(reportIndex, &local);
-    return intf && firstPending(*intf, intf->reports[static_cast<std::size_t>(local)].layout.id) !=
-                       intf->pending.end();
+    return intf && firstPending(*intf, intf->reports[static_cast<std::size_t>(local)].layout.id,
+                                arrivalLimit_) != intf->pending.end();
 }
 
 void HidAgent::DiscardArrivals() {
@@ -512,7 +523,7 @@ void HidAgent::drainPending(AgentInterface& intf) {
         if (!r.gotReport()) {
             return;
         }
-        acceptReport(intf, std::move(r.data));
+        acceptReport(intf, std::move(r.data), r.arrival);
         if (!interfaceById(handle)) {
             return;  // a ReportArrived handler closed everything
         }
@@ -560,7 +571,7 @@ bool HidAgent::ReadCurrentReport() {
             return false;
         }
         if (r.gotReport()) {
-            acceptReport(*intf, std::move(r.data));
+            acceptReport(*intf, std::move(r.data), r.arrival);
             if (!interfaceById(handle)) {
                 return false;
             }
@@ -571,14 +582,15 @@ bool HidAgent::ReadCurrentReport() {
             QStringLiteral("no report %1 within %2 ms").arg(report.layout.id).arg(timeOutMs_);
         return false;
     }
-    auto it = firstPending(*intf, report.layout.id);
+    // In a check, a report that arrived after the group waits; a module's very first report
+    // is taken whenever it came, as there is no earlier state to show.
+    const bool neverRead = intf->mostRecent[static_cast<std::size_t>(local)].empty();
+    auto it = firstPending(*intf, report.layout.id, neverRead ? std::nullopt : arrivalLimit_);
     if (it != intf->pending.end()) {
-        const Bytes payload = intf->payloadOf(*it);
+        intf->mostRecent[static_cast<std::size_t>(local)] = intf->payloadOf(it->whole);
         intf->pending.erase(it);
-        intf->unpack(local, payload);
-    } else {
-        intf->unpack(local, intf->mostRecent[static_cast<std::size_t>(local)]);
     }
+    intf->unpack(local, intf->mostRecent[static_cast<std::size_t>(local)]);
     return true;
 }
 

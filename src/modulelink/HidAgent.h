@@ -166,7 +166,7 @@ class HidAgent : public QObject {
     void drainPending(AgentInterface& intf);
     // Drains every interface; forget: and drops what no read took.
     void drainAll(bool forget);
-    bool acceptReport(AgentInterface& intf, Bytes data);
+    bool acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival);
     void failInterface(AgentInterface& intf, const QString& what);
     bool isAttached(const std::string& path);
     // Closes the interfaces of devices that are no longer attached and raises their

@@ -71,6 +71,15 @@ TEST_F(Arrivals, ACheckSeesTheEarliestReportsAndLaterOnesWaitForTheNext) {
     EXPECT_FALSE(agent.ArrivalsWaiting());
 }
 
+TEST_F(Arrivals, ReportsTakenInByTheAgentBeforeTheCheckKeepTheirOrder) {
+    agent.PrepareAgent();
+    sendAt(10ms, 1, 7);
+    sendAt(10ms + 500us, 0, 9);
+    clock.advanceMs(HidAgent::kEnumerationIntervalMs);  // its tick takes both in
+    EXPECT_EQ(checkOnce(), (std::vector{255, 7}));
+    EXPECT_EQ(checkOnce(), (std::vector{9, 7}));
+}
+
 TEST_F(Arrivals, ReportsWithinAQuarterMillisecondAreSeenTogether) {
     sendAt(20ms, 1, 7);
     sendAt(20ms + HidAgent::kArrivedTogether, 0, 9);
