@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs the benchmarks of a build folder and prints their figures.
+# Runs the benchmarks of a build folder: the figure table, then the cost of one poll.
+#   tools/bench.sh [build folder] [scale]
 set -euo pipefail
 dir="${1:-build/bench}"
-"$dir/bench/bench_poll"
-"$dir/bench/bench_press_to_lock" 200
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+"$dir/bench/bench_latency" "${2:-1}"
+"$dir/bench/bench_poll" --benchmark_min_time=0.2

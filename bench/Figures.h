@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/BoardPolicy.h"
+
+namespace bench {
+
+// Measurements of one figure, in its own unit.
+struct Samples {
+    std::vector<double> values;
+    double median() const { return percentile(0.5); }
+    double p99() const { return percentile(0.99); }
+    double percentile(double p) const;
+};
+
+// Figures on the engine over virtual modules (no windows).
+Samples pressToLockMs(const engine::BoardPolicy& policy, int rounds);
+struct PairOutcome {
+    int pairs = 0;
+    int earlierWon = 0;
+    int phantoms = 0;  // the later press of a pair buzzed in after the next arm
+};
+PairOutcome earlierOfTwoPresses(const engine::BoardPolicy& policy, int pairs, double gapMs);
+Samples reportCheckMicros(int calls);
+Samples idleCpuPercent(int seconds);
+struct PressOutcome {
+    int presses = 0;
+    int lost = 0;
+    int misattributed = 0;
+};
+PressOutcome randomisedPresses(int presses, unsigned seed);
+
+// Figures on the whole console (windows drawn offscreen).
+Samples pressToNamePaintedMs(int rounds);
+Samples startToTitleScreenMs(int runs);
+double residentMegabytes();
+
+}  // namespace bench

@@ -1,0 +1,113 @@
+// Every latency and load figure of the console in one run, each beside its bound:
+//   bench_latency [scale [figure]]
+// scale < 1 makes a quick, less stable run; figure (lock, leader, paint, pairs, check, cpu,
+// start, rss, presses) runs that one alone, e.g. under a profiler.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "Figures.h"
+
+namespace {
+
+int scaled(int count, double scale) {
+    return std::max(10, int(count * scale));
+}
+
+void row(const char* figure, const std::string& measured, const std::string& target, bool met) {
+    std::printf("| %-66s | %-34s | %-30s | %-4s |\n", figure, measured.c_str(), target.c_str(),
+                met ? "ok" : "MISS");
+    std::fflush(stdout);
+}
+
+std::string medianP99(const bench::Samples& s, const char* unit, int decimals = 3) {
+    char text[96];
+    std::snprintf(text, sizeof text, "median %.*f, p99 %.*f %s (n=%zu)", decimals, s.median(),
+                  decimals, s.p99(), unit, s.values.size());
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const double scale = argc > 1 ? std::atof(argv[1]) : 1.0;
+    const std::string only = argc > 2 ? argv[2] : "";
+    const auto wanted = [&](const char* figure) { return only.empty() || only == figure; };
+    std::printf("| %-66s | %-34s | %-30s | %-4s |\n", "figure", "measured", "target", "");
+    std::printf("|%s|%s|%s|%s|\n", std::string(68, '-').c_str(), std::string(36, '-').c_str(),
+                std::string(32, '-').c_str(), std::string(6, '-').c_str());
+
+    bench::Samples classic;
+    if (wanted("lock") || wanted("paint")) {
+        classic = bench::pressToLockMs(engine::classicBoardPolicy(), scaled(400, scale));
+    }
+    if (wanted("lock")) {
+        row("press to lock on every module, 10 modules, classic board (2 ms)",
+            medianP99(classic, "ms"), "median < 0.25 ms, p99 < 1 ms",
+            classic.median() < 0.25 && classic.p99() < 1.0);
+    }
+
+    if (wanted("leader")) {
+        const bench::Samples leader =
+            bench::pressToLockMs(engine::leaderBoardPolicy(), scaled(400, scale));
+        row("the same, leader board engine (10 ms)", medianP99(leader, "ms"),
+            "median < 0.25 ms, p99 < 1 ms", leader.median() < 0.25 && leader.p99() < 1.0);
+    }
+
+    if (wanted("paint")) {
+        const bench::Samples painted = bench::pressToNamePaintedMs(scaled(200, scale));
+        const double paintBound = classic.p99() + 17.0;
+        char paintTarget[64];
+        std::snprintf(paintTarget, sizeof paintTarget, "p99 < lock p99 + 17 = %.1f ms", paintBound);
+        row("press to the responder's name painted, classic board", medianP99(painted, "ms"),
+            paintTarget, painted.p99() < paintBound);
+    }
+
+    if (wanted("pairs")) {
+        const bench::PairOutcome pairs =
+            bench::earlierOfTwoPresses(engine::leaderBoardPolicy(), scaled(10000, scale), 0.5);
+        row("two presses 0.5 ms apart on different modules, leader board engine",
+            "earlier won " + std::to_string(pairs.earlierWon) + " of " +
+                std::to_string(pairs.pairs) +
+                (pairs.phantoms ? " (" + std::to_string(pairs.phantoms) + " stale after arm)" : ""),
+            "every time", pairs.pairs > 0 && pairs.earlierWon == pairs.pairs);
+    }
+
+    if (wanted("check")) {
+        const bench::Samples check = bench::reportCheckMicros(scaled(100000, scale));
+        row("one report check over 10 modules, in-process", medianP99(check, "us"), "< 5 us",
+            check.p99() < 5.0);
+    }
+
+    if (wanted("cpu")) {
+        const bench::Samples cpu = bench::idleCpuPercent(std::max(5, int(30 * scale)));
+        row("CPU while armed and idle, classic board, 10 modules, per second",
+            medianP99(cpu, "%", 2), "< 2% of one core", cpu.p99() < 2.0);
+    }
+
+    if (wanted("start")) {
+        const bench::Samples start = bench::startToTitleScreenMs(scaled(20, scale));
+        row("start to \"Title Screen\" listing 10 virtual modules (in-process)",
+            medianP99(start, "ms", 1), "< 1 s", start.p99() < 1000.0);
+    }
+
+    if (wanted("rss")) {
+        const double rss = bench::residentMegabytes();
+        char rssText[64];
+        std::snprintf(rssText, sizeof rssText, "%.1f MB (one reading)", rss);
+        row("resident memory after the runs above (a 10-module match included)", rssText,
+            "< 120 MB", rss > 0 && rss < 120.0);
+    }
+
+    if (wanted("presses")) {
+        const bench::PressOutcome presses =
+            bench::randomisedPresses(scaled(100000, scale), 20261209);
+        row("presses lost or misattributed, randomised, simultaneous included",
+            std::to_string(presses.lost) + " lost, " + std::to_string(presses.misattributed) +
+                " wrong of " + std::to_string(presses.presses),
+            "0", presses.lost == 0 && presses.misattributed == 0);
+    }
+    return 0;
+}
