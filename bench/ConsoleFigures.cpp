@@ -11,15 +11,18 @@
 #include "BenchConsole.h"
 #include "Figures.h"
 #include "app/Console.h"
+#include "boards/LeaderBoard.h"
 #include "ui/QtClock.h"
 
 namespace bench {
 
 namespace {
 
-// Ten virtual modules, the console started, DONE clicked and the classic board in front.
+// The console on virtual modules, started, DONE clicked and the board the menu chose
+// (the classic board for up to three teams, else the leader board) in front.
 struct WholeConsole {
-    WholeConsole() : modules(tenModuleSpecs()), console(platform, clock, modules.transport()) {}
+    explicit WholeConsole(const std::vector<sim::ModuleSpec>& specs)
+        : modules(specs), console(platform, clock, modules.transport()) {}
     void openBoard() {
         console.start();
         console.titleForm().Command1.click();
@@ -30,6 +33,16 @@ struct WholeConsole {
     sim::VirtualModuleSet modules;
     app::Console console;
 };
+
+bool everyModuleLocked(sim::VirtualModuleSet& modules) {
+    for (int i = 0; i < modules.size(); ++i) {
+        const auto& commands = modules.module(i).commands();
+        if (commands.empty() || commands.back() != 124) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // Times the first paint of a widget after start() that shows the expected text.
 class PaintWatch final : public QObject {
@@ -56,45 +69,71 @@ int listedModules(const QString& results) {
 
 }  // namespace
 
-Samples pressToNamePaintedMs(int rounds) {
-    WholeConsole whole;
+BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds) {
+    WholeConsole whole(leaderBoard ? tenModuleSpecs() : tenModuleSpecs(3));
     whole.openBoard();
     for (int i = 0; i < 60; ++i) {
         whole.console.settings().rosterText[i] = QStringLiteral("Name %1").arg(i);
     }
-    boards::ScoreBoard3& board = whole.console.classicBoard();
+    boards::BoardWindow& board =
+        leaderBoard ? static_cast<boards::BoardWindow&>(whole.console.leaderBoard())
+                    : whole.console.classicBoard();
     PaintWatch watch;
     board.NameLabel.widget()->installEventFilter(&watch);
     std::mt19937 random(4242);
-    Samples samples;
+    BoardRounds measured;
     QEventLoop loop;
     QElapsedTimer sincePress;
-    std::function<void()> armAndPress = [&] {
+    bool locked = false;
+    bool painted = false;
+    std::function<void()> armAndPress;
+    const auto roundDone = [&] {
+        if (!locked || !painted) {
+            return;
+        }
+        if (int(measured.painted.values.size()) == rounds) {
+            loop.quit();
+        } else {
+            QTimer::singleShot(20, &loop, armAndPress);
+        }
+    };
+    std::vector<QMetaObject::Connection> connections;
+    for (int i = 0; i < whole.modules.size(); ++i) {
+        connections.push_back(
+            QObject::connect(&whole.modules.module(i), &sim::VirtualModule::changed, [&] {
+                if (!locked && sincePress.isValid() && everyModuleLocked(whole.modules)) {
+                    locked = true;
+                    measured.locked.values.push_back(double(sincePress.nsecsElapsed()) / 1e6);
+                    roundDone();
+                }
+            }));
+    }
+    armAndPress = [&] {
         board.engine().spacekey();
         QTimer::singleShot(2 + int(random() % 20), Qt::PreciseTimer, &loop, [&] {
-            const int index = int(random() % whole.modules.size());
-            sim::VirtualModule& m = whole.modules.module(index);
+            sim::VirtualModule& m = whole.modules.module(int(random() % whole.modules.size()));
             const int player = int(random() % 5) + 1;
             const QString expected =
                 whole.console.settings()
                     .rosterText[model::playerNameIndex(m.firstSlot() - 1, player)];
+            locked = painted = false;
             watch.shows = [&board, expected] { return board.NameLabel.caption() == expected; };
             watch.painted = [&] {
-                samples.values.push_back(double(sincePress.nsecsElapsed()) / 1e6);
-                if (int(samples.values.size()) == rounds) {
-                    loop.quit();
-                } else {
-                    QTimer::singleShot(20, &loop, armAndPress);
-                }
+                painted = true;
+                measured.painted.values.push_back(double(sincePress.nsecsElapsed()) / 1e6);
+                roundDone();
             };
             sincePress.start();
             m.press({{m.firstSlot(), player}});
         });
     };
     QTimer::singleShot(0, &loop, armAndPress);
-    QTimer::singleShot(600000, &loop, &QEventLoop::quit);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);  // never hang
     loop.exec();
-    return samples;
+    for (const auto& c : connections) {
+        QObject::disconnect(c);
+    }
+    return measured;
 }
 
 Samples startToTitleScreenMs(int runs) {
@@ -102,7 +141,7 @@ Samples startToTitleScreenMs(int runs) {
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        WholeConsole whole;
+        WholeConsole whole(tenModuleSpecs());
         whole.console.start();
         while (listedModules(whole.console.titleForm().ResultsMemo.caption()) < 10 &&
                timer.elapsed() < 10000) {

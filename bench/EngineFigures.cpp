@@ -89,7 +89,7 @@ void runLockRounds(BenchConsole& console, int rounds, std::mt19937& random,
             }));
     }
     QTimer::singleShot(0, &loop, armAndPress);
-    QTimer::singleShot(600000, &loop, &QEventLoop::quit);  // never hang
+    QTimer::singleShot(900000, &loop, &QEventLoop::quit);  // never hang
     loop.exec();
     for (const auto& c : connections) {
         QObject::disconnect(c);

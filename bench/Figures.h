@@ -32,8 +32,14 @@ struct PressOutcome {
 };
 PressOutcome randomisedPresses(int presses, unsigned seed);
 
-// Figures on the whole console (windows drawn offscreen).
-Samples pressToNamePaintedMs(int rounds);
+// Figures on the whole console (windows drawn offscreen): the classic board on three
+// one-team modules or the leader board on ten, each press timed to the lock reaching every
+// module and to the responder's name painted.
+struct BoardRounds {
+    Samples locked;
+    Samples painted;
+};
+BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds);
 Samples startToTitleScreenMs(int runs);
 double residentMegabytes();
 
