@@ -62,7 +62,8 @@ struct AgentInterface {
     std::vector<AgentReport> reports;
     std::vector<AgentVariable> variables;
     std::deque<PendingReport> pending;
-    std::vector<Bytes> mostRecent;  // per report: the payload last read (empty before)
+    std::vector<Bytes> mostRecent;               // per report: the payload last read (empty before)
+    std::vector<ArrivalTime> mostRecentArrival;  // ... and when it arrived
 
     // Lays out reports and variables, numbering them from the given bases.
     void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);

@@ -240,8 +240,9 @@ void HidAgent::drainAll(bool forget) {
         if (intf && forget) {
             for (const PendingReport& p : intf->pending) {
                 const std::uint8_t id = intf->numberedReports ? p.whole.front() : 0;
-                intf->mostRecent[static_cast<std::size_t>(intf->localReportOfInput(id))] =
-                    intf->payloadOf(p.whole);
+                const auto local = static_cast<std::size_t>(intf->localReportOfInput(id));
+                intf->mostRecent[local] = intf->payloadOf(p.whole);
+                intf->mostRecentArrival[local] = p.arrival;
             }
             intf->pending.clear();
         }
@@ -495,6 +496,12 @@ bool HidAgent::ArrivalsWaiting() const {
                        });
 }
 
+ArrivalTime HidAgent::ReportArrival(int reportIndex) const {
+    int local = -1;
+    const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf ? intf->mostRecentArrival[static_cast<std::size_t>(local)] : ArrivalTime{0};
+}
+
 bool HidAgent::ReportPending(int reportIndex) const {
     int local = -1;
     AgentInterface* intf = interfaceOfReport(reportIndex, &local);
@@ -588,6 +595,7 @@ bool HidAgent::ReadCurrentReport() {
     auto it = firstPending(*intf, report.layout.id, neverRead ? std::nullopt : arrivalLimit_);
     if (it != intf->pending.end()) {
         intf->mostRecent[static_cast<std::size_t>(local)] = intf->payloadOf(it->whole);
+        intf->mostRecentArrival[static_cast<std::size_t>(local)] = it->arrival;
         intf->pending.erase(it);
     }
     intf->unpack(local, intf->mostRecent[static_cast<std::size_t>(local)]);

@@ -137,6 +137,9 @@ class HidAgent : public QObject {
     bool ArrivalsWaiting() const;
     // Whether a read of this input report would take a pending report (not the latest).
     bool ReportPending(int reportIndex) const;
+    // When the input report that the last read gave arrived, on the transport's clock.
+    ArrivalTime ReportArrival(int reportIndex) const;
+    ArrivalTime ArrivalClock() const { return transport_.now(); }
     // Takes every report that arrived and forgets those no read took; reads then give each
     // report's most recent state.
     void DiscardArrivals();

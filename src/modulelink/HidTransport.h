@@ -88,6 +88,8 @@ class HidTransport {
     // Every attached interface with this vendor id (0: any vendor).
     virtual std::vector<HidDeviceInfo> enumerate(std::uint16_t vendorId) = 0;
     virtual HidOpenResult open(const std::string& path) = 0;
+    // The clock the transport stamps arrivals with.
+    virtual ArrivalTime now() const { return arrivalNow(); }
 };
 
 }  // namespace modulelink

@@ -145,8 +145,7 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     if (module == nullptr) {
         return;  // the interface was not taken as a team module
     }
-    module->Command1().setUnScaledValue(kStartUp);
-    if (!module->WriteAllReports()) {
+    if (!writeCommand(*module, kStartUp)) {
         platform_.messageBox(
             "Error writitng to the Team Module.  Try disconnecting and reconnecting this "
             "module.\rIf you are using a USB cable 15 feet or longer please replace it with a "
@@ -303,8 +302,7 @@ void ModuleLink::ShutItDown() {
 
 void ModuleLink::ReportSender() {
     for (const auto& module : ModuleCollection) {
-        module->Command1().setUnScaledValue(state_.moduleCommand);
-        module->WriteAllReports();  // a module that fails is dealt with by its close event
+        writeCommand(*module, state_.moduleCommand);  // a failure is dealt with by its close
     }
 }
 
@@ -354,14 +352,23 @@ void ModuleLink::ReportChecker() {
         if (!module.ReadAllReports()) {
             continue;
         }
+        // Only a report that came after the module's last arm or reset shows a press of
+        // now: until the module answers a new arm, its latest report is its state from
+        // before (the previous question's press, or the identity report of its reset).
+        const auto current = [&] {
+            return agent_.ReportArrival(module.inputReportIndexA()) >= module.latchClearedAt;
+        };
         int code = codeOf(module);
         // Reports that arrived together count by their press: an idle report with another
         // behind it in this check (the one the arm brought, just before a press) is passed.
         for (int more = 0;
-             !isPress(code) && more < HidAgent::kMaxPendingReports &&
+             !(isPress(code) && current()) && more < HidAgent::kMaxPendingReports &&
              agent_.ReportPending(module.inputReportIndexA()) && module.ReadAllReports();
              ++more) {
             code = codeOf(module);
+        }
+        if (isPress(code) && !current()) {
+            code = kIdle;
         }
         const int data4 = module.Data4().UnScaledValue();
         state_.lastData1 = static_cast<std::int16_t>(code);
@@ -402,8 +409,16 @@ bool ModuleLink::sendToModule(int position, std::int16_t command) {
     if (module == nullptr) {
         return false;
     }
-    module->Command1().setUnScaledValue(command);
-    return module->WriteAllReports();
+    return writeCommand(*module, command);
+}
+
+bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
+    if (command == kArm || command == kStartUp) {
+        // Taken before the write: the module's answer to it may come at once.
+        module.latchClearedAt = agent_.ArrivalClock();
+    }
+    module.Command1().setUnScaledValue(command);
+    return module.WriteAllReports();
 }
 
 void ModuleLink::addArrivalListener(ArrivalListener& listener) {

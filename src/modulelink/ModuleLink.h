@@ -94,6 +94,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
 
   private:
     TFourCh* moduleAt(int position) const;
+    // Writes one command to one module; an arm or a reset clears its latched press.
+    bool writeCommand(TFourCh& module, std::int16_t command);
     void assignTeamSlots(std::int32_t handle, int data1);
     void waitForClockTick();
     void showTitleFormUnlessShuttingDown();

@@ -113,6 +113,10 @@ class SimConnection final : public HidConnection {
 
 }  // namespace
 
+ArrivalTime SimTransport::now() const {
+    return state_->stamp();
+}
+
 SimTransport::SimTransport(Stamp stamp) : state_(std::make_shared<State>()) {
     state_->stamp = std::move(stamp);
 }

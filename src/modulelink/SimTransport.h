@@ -24,6 +24,7 @@ class SimTransport final : public HidTransport {
 
     std::vector<HidDeviceInfo> enumerate(std::uint16_t vendorId) override;
     HidOpenResult open(const std::string& path) override;
+    ArrivalTime now() const override;
 
   private:
     struct State;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "modulelink/HidTransport.h"
 #include "modulelink/TOneHidVar.h"
 
 namespace modulelink {
@@ -58,6 +59,10 @@ class TFourCh {
     std::int32_t inputReportIndexA() const { return inputReportIndexA_; }
     std::int32_t outputReportIndexB() const { return outputReportIndexB_; }
     const std::array<VarPtr, 5>& VarArray() const { return varArray_; }
+
+    // When an arm or a reset last cleared the module's latched press, on the transport's
+    // clock: a report that arrived before then shows the module as it was before.
+    ArrivalTime latchClearedAt{0};
 
   private:
     enum Slot { kData1, kData2, kData3, kData4, kCommand1 };

@@ -44,6 +44,31 @@ TEST(ReportChecker, AnIdleModel512IsNeverChosen) {
     EXPECT_EQ(h.state.responderCode, 1023 ^ 256);
 }
 
+// A real module answers an arm a moment later. Until it does, its latest report shows it as
+// it was before the arm and must never count as a press: neither the identity report of its
+// reset (which on a two-team module looks like a press) nor the previous question's press.
+TEST(ReportChecker, AReportFromBeforeTheArmIsNoPress) {
+    test::HandModule slow("slow", 2012, 0xBF);  // teams 3-4; answers no arm
+    LinkHarness h("");
+    h.modules->transport().addDevice(slow);
+    h.startAndArm();
+    ASSERT_EQ(h.link->moduleCount(), 1);
+    h.link->ReportChecker();
+    EXPECT_EQ(h.state.responderCode, 255) << "the identity report of the reset";
+
+    slow.send(255 ^ 2);  // a press after the arm counts
+    h.link->ReportChecker();
+    EXPECT_EQ(h.state.responderCode, 255 ^ 2);
+    h.send(124);
+    h.send(125);  // the next question: the press is from the one before
+    h.link->ReportChecker();
+    EXPECT_EQ(h.state.responderCode, 255);
+    slow.send(255);
+    slow.send(255 ^ 16);
+    h.link->ReportChecker();
+    EXPECT_EQ(h.state.responderCode, 255 ^ 16);
+}
+
 TEST(ReportReader, TeamCountFollowsTheModel) {
     for (const auto& [list, teams] : std::vector<std::pair<QString, int>>{
              {"4097:1,4097:2,4097:3", 3}, {"2012:1-2,2012:3-4", 4}, {"712", 4}, {"812", 1}}) {
