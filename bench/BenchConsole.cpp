@@ -5,7 +5,7 @@ namespace bench {
 std::vector<sim::ModuleSpec> tenModuleSpecs(int moduleCount) {
     std::vector<sim::ModuleSpec> specs;
     for (int i = 0; i < moduleCount; ++i) {
-        specs.push_back({4097, i % 7 + 1});
+        specs.push_back({4097, i % 8 + 1});
     }
     return specs;
 }

@@ -57,8 +57,7 @@ class QuietPlatform final : public ui::Platform {
     double seconds_ = 0;
 };
 
-// Ten one-team modules as the benchmarks list them: slots 1 to 7, then 1 to 3 again (a
-// one-team module without identity bits, slot 8, is taken for noise and never buzzes).
+// Ten one-team modules as the benchmarks list them: slots 1 to 8, then 1 and 2 again.
 std::vector<sim::ModuleSpec> tenModuleSpecs(int moduleCount = 10);
 
 // One-team virtual modules found and confirmed, with one board's engine (the classic

@@ -4,5 +4,6 @@
 set -euo pipefail
 dir="${1:-build/bench}"
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.qpa.*=false}"
 "$dir/bench/bench_latency" "${2:-1}"
 "$dir/bench/bench_poll" --benchmark_min_time=0.2
