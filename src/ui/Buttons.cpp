@@ -20,8 +20,20 @@ CheckBox::CheckBox(QWidget* parent, const QString& caption)
     });
 }
 
+namespace {
+// On the boards an option button is a tab the operator clicks anywhere on, not only on
+// its dot or its text.
+class WholeAreaRadioButton final : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
 OptionButton::OptionButton(QWidget* parent, const QString& caption)
-    : Control(new QRadioButton(caption), parent, colors::buttonFace, colors::buttonText) {
+    : Control(new WholeAreaRadioButton(caption), parent, colors::buttonFace, colors::buttonText) {
     connect(radio(), &QRadioButton::toggled, this, [this](bool on) {
         if (on) {
             fireClick();

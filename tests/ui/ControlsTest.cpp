@@ -155,6 +155,18 @@ TEST(OptionButton, ButtonsOfOneContainerAreExclusiveAndSelectionRunsClick) {
     EXPECT_EQ(clicks, (std::vector<int>{1, 5}));
 }
 
+// The score-step tabs of a board scale with the screen; a click anywhere on a tab counts.
+TEST(OptionButton, AClickAnywhereOnTheButtonSelectsIt) {
+    Host host;
+    ui::OptionButton one(&host.window, "1"), ten(&host.window, "10");
+    one.move(0, 0, 160, 60);
+    ten.move(0, 70, 160, 60);
+    one.setValue(true);
+    QTest::mouseClick(ten.widget(), Qt::LeftButton, {}, QPoint(150, 50));
+    EXPECT_TRUE(ten.value());
+    EXPECT_FALSE(one.value());
+}
+
 TEST(CommandButton, ClickRunsTheHandlerAndBoardButtonsTakeNoFocus) {
     Host host;
     ui::CommandButton button(&host.window, "DONE");
