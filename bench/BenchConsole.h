@@ -48,6 +48,8 @@ class QuietPlatform final : public ui::Platform {
     bool deleteFile(const QString&) override { return false; }
     QString programFolder() override { return {}; }
     QString workingFolder() override { return {}; }
+    QString writableFolder() override { return {}; }
+    QString userDataFolder() override { return {}; }
     double secondsSinceMidnight() override { return ++seconds_; }
     void seedRandom(double) override {}
     double random() override { return 0.5; }

@@ -18,11 +18,15 @@ function(qvx_library name)
   qvx_warnings(${name})
 endfunction()
 
-# qvx_test(name [GUI] SOURCES ... LINKS ...): a GoogleTest executable run headless with a
-# private runtime folder, so tests never need a display or share state. GUI tests get a
-# QApplication (offscreen), the others a QCoreApplication.
+# qvx_test(name [GUI] [PLATFORM qpa] SOURCES ... LINKS ...): a GoogleTest executable run
+# headless with a private runtime folder, so tests never need a display or share state.
+# GUI tests get a QApplication (offscreen, or the PLATFORM given, e.g. offscreen with a
+# screens file), the others a QCoreApplication.
 function(qvx_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LINKS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "PLATFORM" "SOURCES;LINKS" ${ARGN})
+  if(NOT ARG_PLATFORM)
+    set(ARG_PLATFORM offscreen)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_GUI)
     target_link_libraries(${name} PRIVATE qvx_test_main_gui)
@@ -35,6 +39,6 @@ function(qvx_test name)
   set(runtime_dir ${CMAKE_CURRENT_BINARY_DIR}/xdg-${name})
   file(MAKE_DIRECTORY ${runtime_dir})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${runtime_dir};QT_LOGGING_RULES=qt.qpa.*=false"
+    ENVIRONMENT "QT_QPA_PLATFORM=${ARG_PLATFORM};XDG_RUNTIME_DIR=${runtime_dir};QT_LOGGING_RULES=qt.qpa.*=false"
     TIMEOUT 300)
 endfunction()

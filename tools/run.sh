@@ -1,16 +1,12 @@
 #!/usr/bin/env bash
 # Runs the console: on real team modules when one is attached, otherwise on virtual
 # ones; under a private Xvfb display when there is no display. It runs in the program's
-# own folder, where the set-up, default and rescue files all live together.
+# own folder, where the set-up, default and rescue files all live together (the build
+# puts the shipped default set-ups there).
 set -euo pipefail
 exe="$(realpath "$1")"; shift
-here="$(cd "$(dirname "$0")/.." && pwd)"
 
-folder="$(dirname "$exe")"
-for f in QvxUSBsetupLM.txt QvxUSBsetupKOR.txt; do
-    [ -f "$folder/$f" ] || cp "$here/packaging/$f" "$folder/$f"
-done
-cd "$folder"
+cd "$(dirname "$exe")"
 
 args=("$@")
 if [ ${#args[@]} -eq 0 ]; then

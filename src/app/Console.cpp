@@ -1,5 +1,7 @@
 #include "app/Console.h"
 
+#include "ui/Screens.h"
+
 namespace app {
 
 Console::Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransport& transport)
@@ -19,6 +21,8 @@ void Console::start() {
 setup::FrmMenu3_5& Console::menu() {
     if (!menu_) {
         menu_ = std::make_unique<setup::FrmMenu3_5>(settings_, state_, platform_, *this);
+        // The set-up menu's screen is the operator's; the boards open on another one.
+        ui::screens::setOperatorWindow(menu_->window());
     }
     return *menu_;
 }

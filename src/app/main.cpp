@@ -1,6 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
+#include <QDir>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -10,8 +10,10 @@
 #include "sim/VirtualModuleSet.h"
 #include "sim/windows/ModelHelp.h"
 #include "sim/windows/VirtualModulesWindow.h"
+#include "ui/Folders.h"
 #include "ui/QtClock.h"
 #include "ui/QtPlatform.h"
+#include "ui/Screens.h"
 
 namespace {
 
@@ -84,18 +86,22 @@ int main(int argc, char** argv) {
         transport = usb.get();
     }
 
-    ui::QtPlatform platform;
+    const ui::Folders folders = ui::programFolders();
+    if (folders.installed && folders.problem.isEmpty()) {
+        QDir::setCurrent(folders.setup);  // an installed console works in the user's folder
+    }
+    ui::QtPlatform platform(folders);
+    if (const std::optional<QString> warning = ui::folderWarning(folders)) {
+        platform.messageBox(*warning, ui::MsgButtons::OK, ui::MsgIcon::Warning, {});
+    }
     ui::QtClock clock;
     app::Console console(platform, clock, *transport);
     std::unique_ptr<sim::VirtualModulesWindow> contestants;
     if (virtualModules) {
         contestants = std::make_unique<sim::VirtualModulesWindow>(*virtualModules);
         contestants->takeContestantKeysEverywhere();
-        // Beside the board, at the right edge of the screen.
-        const QRect screen = QApplication::primaryScreen()->availableGeometry();
-        contestants->adjustSize();
-        contestants->move(screen.right() - contestants->width(), screen.top());
-        contestants->show();
+        // A column at the right of the operator's screen, which a board there leaves free.
+        ui::screens::showCompanion(contestants.get());
     }
     console.start();
     return QApplication::exec();

@@ -1,8 +1,5 @@
 #include "boards/BoardWindow.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "boards/PromptTexts.h"
 #include "boards/Prompts.h"
 
@@ -121,9 +118,8 @@ QString BoardWindow::timerPrompt() const {
 }
 
 void BoardWindow::fillScreen() {
-    // The board fills the screen it opens on (a projector, usually).
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    window()->resize(screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768));
+    // The board fills the audience's screen (a projector, when one is attached).
+    setPlace(ui::WindowPlace::Audience);
     layout_.apply(client()->size());
     setBoardBackColor(settings_.boardBackColor);
     setBoardTextColor(settings_.boardTextColor);

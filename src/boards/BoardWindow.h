@@ -87,7 +87,7 @@ class BoardWindow : public ui::Form, public Board, public engine::BoardView {
     // window.
     void place(ui::Control& control, QRect designRect) { layout_.place(control, designRect); }
     ui::ScaledLayout& layout() { return layout_; }
-    // Ends a board's construction: the board fills the screen it opens on, in the colours
+    // Ends a board's construction: the board fills the audience's screen, in the colours
     // of the settings.
     void fillScreen();
 

@@ -1,6 +1,5 @@
 #include "boards/ShowAll.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 
@@ -95,10 +94,11 @@ void ShowAll::layOut() {
     layout_.place(TextLabel, {344, 40, 212, 360});
     layout_.place(CommandSort, {344, 440, 212, 40});
     layout_.place(CommandHide, {344, 496, 212, 40});
-    // Large enough to read, never larger than the screen.
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // Large enough to read, never larger than the screen: the audience's, above the board.
+    const QScreen* screen = ui::screens::audienceScreen();
     const QSize room = screen != nullptr ? screen->availableGeometry().size() * 0.9 : kDesign;
     window()->resize(kDesign.scaled(room.boundedTo(kDesign * 1.25), Qt::KeepAspectRatio));
+    setPlace(ui::WindowPlace::OverBoard);
     layout_.apply(client()->size());
 }
 

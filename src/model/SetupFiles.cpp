@@ -37,6 +37,9 @@ const QString kResetQuestion = QStringLiteral(
     "restored to generic program settings. Cancel to exit");
 const QString kSaveFailed = QStringLiteral("File failed to save as expected.");
 const QString kNotSaved = QStringLiteral("File Not Saved!");
+const QString kRescueMoved = QStringLiteral(
+    "The rescue file could not be saved as %1 (%2).\r\n"
+    "It was saved as %3 instead; the next start reads it from there.");
 
 }  // namespace
 
@@ -53,13 +56,12 @@ void SetupFiles::loadAtStartUp() {
 }
 
 void SetupFiles::OpenSetUpFile() {
-    const QString folder = platform_.workingFolder();
-    QString path = findInFolder(folder, kSetupFileName);
+    QString path = findInFolder(platform_.workingFolder(), kSetupFileName);
     if (!platform_.fileExists(path)) {
         platform_.messageBox(kNoSetupFileNotice, ui::MsgButtons::OK);
         const int model = state_.modelNumber;
         const bool distributor = model == 272 || model == 512 || model == 712;
-        path = findInFolder(folder, distributor ? kDistributorVariantName : kMakerVariantName);
+        path = shippedFilePath(distributor ? kDistributorVariantName : kMakerVariantName);
     }
     const SetupReadResult result = read(path, SetupReader::StartUp);
     if (result.status == SetupReadResult::Status::Failed) {
@@ -70,7 +72,7 @@ void SetupFiles::OpenSetUpFile() {
 
 void SetupFiles::RestoreDefaults() {
     const QString name = state_.modelNumber == 4097 ? kMakerVariantName : kDistributorRestoreName;
-    const QString path = findInFolder(platform_.workingFolder(), name);
+    const QString path = shippedFilePath(name);
     if (!platform_.fileExists(path)) {
         platform_.messageBox(kNoDefaultsFile, ui::MsgButtons::OK, ui::MsgIcon::Warning,
                              kNotFoundTitle);
@@ -103,8 +105,34 @@ void SetupFiles::mnuSaveAs_Click() {
     save(kSetupFileName);
 }
 
+// A rescue file that cannot be written where the operator pointed goes to the user's data
+// folder, where the next start looks too; the operator learns where it went or that it is
+// lost before the program ends.
 void SetupFiles::SaveRescueFile() {
-    save(kRescueFileName);
+    const std::optional<QString> path = platform_.saveFileDialog(dialogRequest(kRescueFileName));
+    if (!path) {
+        return;  // cancelled: nothing is written
+    }
+    const std::optional<QString> error = writeSetupFile(*path, settings_);
+    if (!error) {
+        return;
+    }
+    const QString userData = platform_.userDataFolder();
+    const QString fallback =
+        userData.isEmpty() ? QString() : QDir(userData).filePath(kRescueFileName);
+    if (fallback.isEmpty() || QDir::cleanPath(fallback) == QDir::cleanPath(*path)) {
+        reportFailedSave(*error);
+        return;
+    }
+    QDir().mkpath(userData);
+    if (const std::optional<QString> second = writeSetupFile(fallback, settings_)) {
+        reportFailedSave(QDir::toNativeSeparators(*path) + ": " + *error + kCrLf +
+                         QDir::toNativeSeparators(fallback) + ": " + *second + kCrLf);
+        return;
+    }
+    platform_.messageBox(kRescueMoved.arg(QDir::toNativeSeparators(*path), *error,
+                                          QDir::toNativeSeparators(fallback)),
+                         ui::MsgButtons::OK, ui::MsgIcon::Warning);
 }
 
 void SetupFiles::LoadRescueFile() {
@@ -141,17 +169,39 @@ void SetupFiles::save(const QString& proposedName) {
         return;  // cancelled: nothing is written
     }
     if (const std::optional<QString> error = writeSetupFile(*path, settings_)) {
-        platform_.messageBox(kSaveFailed + kCrLf + *error + kNotSaved, ui::MsgButtons::OK);
+        reportFailedSave(*error);
     }
 }
 
+void SetupFiles::reportFailedSave(const QString& error) {
+    platform_.messageBox(kSaveFailed + kCrLf + error + kNotSaved, ui::MsgButtons::OK);
+}
+
 ui::FileDialogRequest SetupFiles::dialogRequest(const QString& proposedName) {
-    return {kDialogTitle, kDialogFilter, platform_.programFolder(), proposedName,
+    return {kDialogTitle, kDialogFilter, platform_.writableFolder(), proposedName,
             QStringLiteral(".txt")};
 }
 
+// The rescue file where the program writes, or else where a failed write put it.
 QString SetupFiles::rescueFilePath() {
-    return findInFolder(platform_.programFolder(), kRescueFileName);
+    const QString usual = findInFolder(platform_.writableFolder(), kRescueFileName);
+    const QString userData = platform_.userDataFolder();
+    if (platform_.fileExists(usual) || userData.isEmpty()) {
+        return usual;
+    }
+    const QString movedTo = findInFolder(userData, kRescueFileName);
+    return platform_.fileExists(movedTo) ? movedTo : usual;
+}
+
+// A shipped default set-up: one the operator put in the working folder first, else the one
+// that came with the program.
+QString SetupFiles::shippedFilePath(const QString& name) {
+    const QString own = findInFolder(platform_.workingFolder(), name);
+    if (platform_.fileExists(own)) {
+        return own;
+    }
+    const QString shipped = findInFolder(platform_.programFolder(), name);
+    return platform_.fileExists(shipped) ? shipped : own;
 }
 
 }  // namespace model

@@ -11,8 +11,10 @@
 namespace model {
 
 // The set-up menu's file procedures: which file each reads or writes, the dialogs and
-// the operator's messages. The set-up file and its variants are looked up in the working
-// folder, the rescue file in the program folder, each name without regard to case.
+// the operator's messages. The set-up file is looked up in the working folder, its default
+// variants there and then among the program's shipped files, the rescue file in the
+// writable folder (and the user's data folder, where a failed save puts it), each name
+// without regard to case.
 class SetupFiles {
   public:
     SetupFiles(MatchSettings& settings, MatchState& state, ui::Platform& platform,
@@ -35,7 +37,8 @@ class SetupFiles {
     // "Save &As Set-up File": writes the file the operator picks.
     void mnuSaveAs_Click();
 
-    // Writes the settings where the operator points the dialog (proposed: the rescue file).
+    // Writes the settings where the operator points the dialog (proposed: the rescue file);
+    // when that fails, to the rescue file in the user's data folder, and says so.
     void SaveRescueFile();
     // Reads the rescue file without a dialog and deletes it after a complete read.
     void LoadRescueFile();
@@ -49,8 +52,10 @@ class SetupFiles {
     // Shows the message of a failed read of a file that the operator chose or restores.
     void reportFailedRead(const SetupReadResult& result);
     void save(const QString& proposedName);
+    void reportFailedSave(const QString& error);
     ui::FileDialogRequest dialogRequest(const QString& proposedName);
     QString rescueFilePath();
+    QString shippedFilePath(const QString& name);
 
     MatchSettings& settings_;
     MatchState& state_;

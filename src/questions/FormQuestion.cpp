@@ -1,8 +1,5 @@
 #include "questions/FormQuestion.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "boards/PromptTexts.h"
 #include "boards/Prompts.h"
 
@@ -62,10 +59,9 @@ FormQuestion::FormQuestion(model::MatchState& state, ui::Platform& platform)
     layout_.place(CommandView, {370, 536, 260, 56});
     layout_.place(CommandHide, {680, 536, 260, 56});
     layout_.place(LabelText, {20, 612, 960, 44});
-    // Large on the screen it opens on (a projector, usually), the fonts scaled with it.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize area = screen != nullptr ? screen->availableGeometry().size() : QSize(1000, 680);
-    window()->resize(QSize(1000, 680).scaled(area * 0.85, Qt::KeepAspectRatio));
+    // It fills the audience's screen as the boards do (a projector, when one is attached),
+    // the fonts scaled with it.
+    setPlace(ui::WindowPlace::Audience);
     layout_.apply(client()->size());
 }
 

@@ -49,6 +49,11 @@ void Form::setBackColor(Color c) {
     client_->setPalette(p);
 }
 
+void Form::setPlace(WindowPlace place) {
+    place_ = place;
+    screens::place(window_, place_);
+}
+
 void Form::load() {
     if (!loaded_) {
         loaded_ = true;
@@ -70,13 +75,12 @@ void Form::show() {
         return;  // unloaded by its own load step
     }
     visible_ = true;
-    window_->show();
-    window_->raise();
     if (owner_ != nullptr) {
+        screens::show(window_, place_, screens::Activation::LeaveKeyboard);
         Form_Activate();
         return;
     }
-    window_->activateWindow();
+    screens::show(window_, place_);
     becomeFront();
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "ui/Color.h"
+#include "ui/Screens.h"
 
 namespace ui {
 
@@ -26,6 +27,11 @@ class Form : public QObject {
     void setCaption(const QString& text) { window_->setWindowTitle(text); }
     void setBackColor(Color c);
     Color backColor() const { return backColor_; }
+
+    // Where the form opens when a second screen is attached: the operator's screen (the
+    // default) or full-screen on the audience's. Sizes the window for its place at once.
+    void setPlace(WindowPlace place);
+    WindowPlace place() const { return place_; }
 
     void load();
     bool loaded() const { return loaded_; }
@@ -67,6 +73,7 @@ class Form : public QObject {
     QMainWindow* window_;  // owned
     QWidget* client_ = nullptr;
     Color backColor_ = colors::buttonFace;
+    WindowPlace place_ = WindowPlace::Operator;
     bool loaded_ = false;
     bool visible_ = false;
     const QEvent* lastKeyEvent_ = nullptr;

@@ -45,10 +45,18 @@ class Platform {
 
     virtual bool fileExists(const QString& path) = 0;
     virtual bool deleteFile(const QString& path) = 0;
-    // The executable's folder (rescue file, question media).
+    // The folder of the program's shipped files (default set-ups, question media): the
+    // executable's folder, or the installed data folder (see ui::Folders).
     virtual QString programFolder() = 0;
-    // The current folder, where the set-up file is opened by bare name.
+    // Where the set-up file is opened by bare name: the current folder, or installed the
+    // user's data folder.
     virtual QString workingFolder() = 0;
+    // Where the program writes its own files (the rescue file) and the save dialogs start:
+    // the executable's folder, or installed the user's data folder.
+    virtual QString writableFolder() = 0;
+    // The user's data folder, where a rescue file goes when the writable folder fails;
+    // empty when there is none.
+    virtual QString userDataFolder() = 0;
 
     // Seconds since midnight of the system clock, with fractions.
     virtual double secondsSinceMidnight() = 0;

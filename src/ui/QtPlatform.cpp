@@ -10,10 +10,12 @@
 #include <QUrl>
 
 #include "ui/QtColor.h"
+#include "ui/Screens.h"
 
 namespace ui {
 
-QtPlatform::QtPlatform() : generator_(std::random_device{}()) {}
+QtPlatform::QtPlatform(Folders folders)
+    : folders_(std::move(folders)), generator_(std::random_device{}()) {}
 
 MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                                  const QString& title) {
@@ -54,6 +56,7 @@ MsgAnswer QtPlatform::messageBox(const QString& text, MsgButtons buttons, MsgIco
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    screens::placeDialog(&box);
     switch (box.exec()) {
         case QMessageBox::Cancel:
             return MsgAnswer::Cancel;
@@ -88,6 +91,7 @@ QFileDialog* makeDialog(const FileDialogRequest& request, QFileDialog::AcceptMod
     if (!request.proposedName.isEmpty()) {
         dialog->selectFile(request.proposedName);
     }
+    screens::placeDialog(dialog);
     return dialog;
 }
 
@@ -120,10 +124,12 @@ std::optional<Color> QtPlatform::colorDialog(Color initial) {
     if (ending_) {
         return std::nullopt;
     }
-    const QColor chosen = QColorDialog::getColor(toQColor(initial));
-    if (!chosen.isValid()) {
+    QColorDialog dialog(toQColor(initial));
+    screens::placeDialog(&dialog);
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
+    const QColor chosen = dialog.selectedColor();
     return Color::rgb(chosen.red(), chosen.green(), chosen.blue());
 }
 
@@ -151,11 +157,19 @@ bool QtPlatform::deleteFile(const QString& path) {
 }
 
 QString QtPlatform::programFolder() {
-    return QCoreApplication::applicationDirPath();
+    return folders_.data;
 }
 
 QString QtPlatform::workingFolder() {
-    return QDir::currentPath();
+    return folders_.setup;
+}
+
+QString QtPlatform::writableFolder() {
+    return folders_.writable;
+}
+
+QString QtPlatform::userDataFolder() {
+    return folders_.userData;
 }
 
 double QtPlatform::secondsSinceMidnight() {

@@ -3,6 +3,7 @@
 #include <QSoundEffect>
 #include <random>
 
+#include "ui/Folders.h"
 #include "ui/Platform.h"
 
 namespace ui {
@@ -10,7 +11,8 @@ namespace ui {
 // The program's platform services, on Qt.
 class QtPlatform final : public Platform {
   public:
-    QtPlatform();
+    // On the folders of this run unless given others.
+    explicit QtPlatform(Folders folders = programFolders());
 
     MsgAnswer messageBox(const QString& text, MsgButtons buttons, MsgIcon icon,
                          const QString& title) override;
@@ -23,12 +25,15 @@ class QtPlatform final : public Platform {
     bool deleteFile(const QString& path) override;
     QString programFolder() override;
     QString workingFolder() override;
+    QString writableFolder() override;
+    QString userDataFolder() override;
     double secondsSinceMidnight() override;
     void seedRandom(double seed) override;
     double random() override;
     void quit() override;
 
   private:
+    Folders folders_;
     QSoundEffect sound_;
     std::mt19937 generator_;
     bool ending_ = false;

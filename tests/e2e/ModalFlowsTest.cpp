@@ -126,6 +126,25 @@ TEST_F(ModalFlows, BothModulesUnpluggedAtOnceSaveOnce) {
     expectOneRescueAndTheEnd();
 }
 
+// Installed, the operator may point the rescue dialog at a folder they cannot write: the
+// file goes to their data folder instead, and they are told so before the end.
+TEST_F(ModalFlows, ARescueFileThatCannotGoWhereItWasPointedGoesToTheUsersFolderAndSaysSo) {
+    make("2012:1-2");
+    playUntilABuzz();
+    platform.userDataDir = folder.file("user");
+    platform.saveResults = {folder.write("plain", "x") + "/QvxRescueFile.txt"};
+    module(1).unplug();
+    letTimePass(1500);
+    const QStringList shown = messagesSince(messagesBefore);
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown[0], kNotice);
+    EXPECT_TRUE(shown[1].endsWith("It was saved as " + folder.file("user/QvxRescueFile.txt") +
+                                  " instead; the next start reads it from there."));
+    EXPECT_TRUE(folder.read("user/QvxRescueFile.txt").contains("\r\nOwls\r\nHoot\r\n"));
+    EXPECT_EQ(platform.quitCalls, 1);
+    EXPECT_FALSE(console->titleForm().visible());
+}
+
 // The operator is answering another question when the module goes: the notice comes on top,
 // the set-up as typed is saved, and the question underneath never takes effect.
 TEST_F(ModalFlows, AnUnplugWhileAnotherBoxIsUpSavesTheNamesAsTyped) {

@@ -385,3 +385,96 @@ TEST_F(SetupFilesTest, AWindows1252FileKeepsItsAccentedNamesAndIsSavedAsUtf8) {
 }
 
 }  // namespace
+
+// Where an installed console reads and writes: the working and writable folders are the
+// user's, the shipped defaults come from the program's data folder.
+namespace {
+
+TEST_F(SetupFilesTest, TheShippedDefaultsAreReadWhenTheWorkingFolderHasNone) {
+    writeProgramFile("QvxUSBsetupLM.txt", fileMarked("shipped maker"));
+    files.OpenSetUpFile();
+    EXPECT_EQ(first(), "shipped maker");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    expectMessage(0, kStartUpNotice);
+}
+
+TEST_F(SetupFilesTest, ADefaultSetUpInTheWorkingFolderComesBeforeTheShippedOne) {
+    writeProgramFile("QvxUSBsetupKOR.txt", fileMarked("shipped"));
+    work.write("QvxUSBsetupKor.txt", fileMarked("the operator's own"));
+    state.modelNumber = 2012;  // restores the distributor's
+    files.RestoreDefaults();
+    EXPECT_EQ(first(), "the operator's own");
+}
+
+TEST_F(SetupFilesTest, TheDialogsStartInTheFolderTheProgramWrites) {
+    platform.writableDir = work.file("user");
+    platform.saveResults = {std::nullopt};
+    platform.openResults = {std::nullopt};
+    files.SaveRescueFile();
+    files.mnuOpen_Click();
+    ASSERT_EQ(platform.saveRequests.size(), 1u);
+    ASSERT_EQ(platform.openRequests.size(), 1u);
+    EXPECT_EQ(platform.saveRequests[0].initialFolder, work.file("user"));
+    EXPECT_EQ(platform.openRequests[0].initialFolder, work.file("user"));
+}
+
+TEST_F(SetupFilesTest, ARescueFileThatCannotBeWrittenGoesToTheUsersFolderAndIsReadFromThere) {
+    settings.rosterText[0] = "rescued";
+    platform.userDataDir = work.file("user/data");  // made when needed
+    const QString blocked = work.write("plain", "x") + "/QvxRescueFile.txt";
+    platform.saveResults = {blocked};
+    files.SaveRescueFile();
+
+    const QString moved = work.file("user/data/QvxRescueFile.txt");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const auto& m = platform.messages[0];
+    EXPECT_TRUE(m.text.startsWith("The rescue file could not be saved as " + blocked + " ("));
+    EXPECT_TRUE(m.text.endsWith("It was saved as " + moved +
+                                " instead; the next start reads it from there."));
+    EXPECT_EQ(m.icon, MsgIcon::Warning);
+    EXPECT_EQ(work.read("user/data/QvxRescueFile.txt"), model::setupFileBytes(settings));
+
+    settings = MatchSettings();
+    files.loadAtStartUp();
+    EXPECT_EQ(first(), "rescued");
+    EXPECT_FALSE(QFile::exists(moved)) << "read once, then deleted";
+}
+
+TEST_F(SetupFilesTest, ARescueFileThatFitsNowhereIsReportedLostWithBothReasons) {
+    work.write("plain", "x");
+    platform.userDataDir = work.file("plain/data");
+    const QString chosen = work.file("plain/QvxRescueFile.txt");
+    platform.saveResults = {chosen};
+    files.SaveRescueFile();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const QString text = platform.messages[0].text;
+    EXPECT_TRUE(text.startsWith("File failed to save as expected.\r\n" + chosen + ": "));
+    EXPECT_TRUE(text.contains("\r\n" + work.file("plain/data/QvxRescueFile.txt") + ": "));
+    EXPECT_TRUE(text.endsWith("\r\nFile Not Saved!"));
+}
+
+TEST_F(SetupFilesTest, ARescueFileFailingInTheUsersFolderItselfIsNotTriedTwice) {
+    platform.userDataDir = work.write("plain", "x") + "/data";
+    platform.saveResults = {platform.userDataDir + "/QvxRescueFile.txt"};
+    files.SaveRescueFile();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.startsWith("File failed to save as expected.\r\n"));
+    EXPECT_FALSE(platform.messages[0].text.contains(platform.userDataDir + "/QvxRescueFile.txt"))
+        << "one attempt, one reason";
+}
+
+TEST_F(SetupFilesTest, TheRescueFileWhereTheProgramWritesIsReadBeforeOneMovedAway) {
+    platform.userDataDir = work.file("user");
+    QDir(work.path()).mkdir("user");
+    work.write("user/QvxRescueFile.txt", fileMarked("moved away"));
+    writeProgramFile("QvxRescueFile.txt", fileMarked("where it belongs"));
+    work.write("QvxUSBsetup.txt", fileMarked("from set-up"));
+    files.loadAtStartUp();
+    EXPECT_EQ(first(), "where it belongs");
+    files.loadAtStartUp();
+    EXPECT_EQ(first(), "moved away");
+    files.loadAtStartUp();
+    EXPECT_EQ(first(), "from set-up");
+}
+
+}  // namespace

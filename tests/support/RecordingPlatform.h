@@ -47,6 +47,9 @@ class RecordingPlatform final : public ui::Platform {
     bool deleteFile(const QString& path) override;
     QString programFolder() override { return programDir; }
     QString workingFolder() override { return workingDir; }
+    // The program folder unless a test sets a writable folder of its own.
+    QString writableFolder() override { return writableDir.isEmpty() ? programDir : writableDir; }
+    QString userDataFolder() override { return userDataDir; }
     double secondsSinceMidnight() override;
     void seedRandom(double seed) override { seeds.push_back(seed); }
     double random() override;
@@ -80,6 +83,8 @@ class RecordingPlatform final : public ui::Platform {
     int quitCalls = 0;
     QString programDir;
     QString workingDir;
+    QString writableDir;  // empty: the program folder
+    QString userDataDir;  // empty: none
 
     // The texts of the messages shown so far.
     QStringList messageTexts() const;

@@ -30,6 +30,7 @@ ModulePanel::ModulePanel(VirtualModule& module, QWidget* parent)
     plug_->setFocusPolicy(Qt::NoFocus);
     state_->setTextFormat(Qt::PlainText);
     identity_->setTextFormat(Qt::PlainText);
+    identity_->setWordWrap(true);  // the panel fits a narrow column beside the board
     QFont bold = state_->font();
     bold.setBold(true);
     state_->setFont(bold);

@@ -15,7 +15,8 @@
 namespace sim {
 
 VirtualModulesWindow::VirtualModulesWindow(VirtualModuleSet& set, QWidget* parent)
-    : QWidget(parent, Qt::Window),
+    // Clicks on it never take the keyboard from the board.
+    : QWidget(parent, Qt::Window | Qt::WindowDoesNotAcceptFocus),
       set_(set),
       panelColumn_(new QVBoxLayout),
       addBar_(new AddModuleBar(set)),
@@ -45,6 +46,7 @@ VirtualModulesWindow::VirtualModulesWindow(VirtualModuleSet& set, QWidget* paren
         QStringLiteral("\nShift-click gathers buttons to press together; right-click an RF "
                        "transmitter for its programming mode."));
     keys->setTextFormat(Qt::PlainText);
+    keys->setWordWrap(true);  // the window may stand in a narrow column beside the board
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(addBar_, 1);

@@ -20,8 +20,8 @@ namespace sim {
 //   modules.show();  // shown beside the board without taking the focus from it
 // Contestants press by clicking a button or by its key (see keymap::legend()); a
 // shift-click gathers buttons that "Press together" (or releasing Shift) presses at once.
-// The window never takes the space bar: its buttons take no focus, it shows without
-// activating, and a space pressed in it does nothing.
+// The window never takes the space bar: it does not accept the focus, its buttons take no
+// focus, it shows without activating, and a space pressed in it does nothing.
 class VirtualModulesWindow final : public QWidget {
     Q_OBJECT
   public:
