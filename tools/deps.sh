@@ -3,9 +3,11 @@
 # As root it installs what is missing; otherwise it prints the apt-get line and fails.
 set -euo pipefail
 
+# The last line serves the smoke test and the package check (tools/smoke.sh, package.sh).
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
           libhidapi-dev libgtest-dev libbenchmark-dev fonts-liberation
-          xvfb xdotool imagemagick clang-format)
+          xvfb xdotool imagemagick clang-format
+          tesseract-ocr tesseract-ocr-eng desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QIcon>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName("Quorvantix Console");
+    QGuiApplication::setDesktopFileName("org.quorvantix.qvxconsole");
+    QApplication::setWindowIcon(QIcon(":/icons/qvxconsole-256.png"));
     // The program ends by its own shutdown, never because its windows were hidden.
     QApplication::setQuitOnLastWindowClosed(false);
     QCommandLineParser parser;
