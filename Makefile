@@ -3,7 +3,7 @@ PRESET ?= default
 TEST_PRESET ?= ci
 EXE = build/$(PRESET)/src/app/qvxconsole
 
-.PHONY: deps build run test asan tsan bench format
+.PHONY: deps build run test asan tsan bench format package smoke
 
 deps:
 	@tools/deps.sh
@@ -14,6 +14,14 @@ build: deps
 
 run: build
 	tools/run.sh $(EXE) $(ARGS)
+
+# The Debian package, from the same build: build/$(PRESET)/qvxconsole_*.deb
+package: build
+	cd build/$(PRESET) && cpack -G DEB
+
+# The real program under Xvfb, driven through a buzz-in; renews the screenshots in docs/.
+smoke: build
+	tools/smoke.sh $(EXE)
 
 test: deps
 	@[ -f build/$(TEST_PRESET)/build.ninja ] || cmake --preset $(TEST_PRESET)
