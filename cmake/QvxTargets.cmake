@@ -42,3 +42,25 @@ function(qvx_test name)
     ENVIRONMENT "QT_QPA_PLATFORM=${ARG_PLATFORM};XDG_RUNTIME_DIR=${runtime_dir};QT_LOGGING_RULES=qt.qpa.*=false"
     TIMEOUT 300)
 endfunction()
+
+# qvx_ship(target [COMPONENT name] FILES ...): files the program reads from its own folder
+# (default set-ups, question media). The build copies them beside the executable, so the
+# build tree is a portable console; they install in the data folder, where an installed
+# console reads them.
+function(qvx_ship target)
+  cmake_parse_arguments(ARG "" "COMPONENT" "FILES" ${ARGN})
+  if(NOT ARG_COMPONENT)
+    set(ARG_COMPONENT Unspecified)
+  endif()
+  set(program_dir ${PROJECT_BINARY_DIR}/src/app)  # where qvxconsole is built
+  set(copies)
+  foreach(file ${ARG_FILES})
+    get_filename_component(name ${file} NAME)
+    add_custom_command(OUTPUT ${program_dir}/${name}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${file} ${program_dir}/${name}
+      DEPENDS ${file} VERBATIM)
+    list(APPEND copies ${program_dir}/${name})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${copies})
+  install(FILES ${ARG_FILES} DESTINATION ${QVX_INSTALL_DATADIR} COMPONENT ${ARG_COMPONENT})
+endfunction()

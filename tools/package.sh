@@ -29,6 +29,8 @@ contents="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 for path in ./usr/bin/qvxconsole \
             ./usr/share/qvxconsole/QvxUSBsetupLM.txt \
             ./usr/share/qvxconsole/QvxUSBsetupKOR.txt \
+            ./usr/share/qvxconsole/silence.wav \
+            ./usr/share/qvxconsole/Rembrant.jpg \
             ./usr/share/applications/org.quorvantix.qvxconsole.desktop \
             ./usr/share/metainfo/org.quorvantix.qvxconsole.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.quorvantix.qvxconsole.svg \
