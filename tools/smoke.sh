@@ -66,7 +66,9 @@ mkdir -p "$scratch/work" "$setup_folder" "$scratch/runtime"
 chmod 700 "$scratch/runtime"
 [ -f "$shipped/QvxUSBsetupLM.txt" ] || fail "no shipped set-up in $shipped"
 
-# Writes the set-up file with the board chosen by its flags (leader, classic, cut-throat).
+# Writes the set-up file with the board chosen by its flags (leader, classic, cut-throat)
+# and the question source (1: computer-generated, where the response timer brings up the
+# next question).
 write_setup() {
     {
         printf 'Quorvantix USB Setup File\r\n'
@@ -81,7 +83,9 @@ write_setup() {
         done
         sed -n '62,71p' "$shipped/QvxUSBsetupLM.txt"
         printf ' %s\r\n' "$1" "$2" "$3"
-        tail -n +75 "$shipped/QvxUSBsetupLM.txt"
+        sed -n '75,85p' "$shipped/QvxUSBsetupLM.txt"
+        printf ' %s\r\n' "$4"
+        tail -n +87 "$shipped/QvxUSBsetupLM.txt"
     } > "$setup_folder/QvxUSBsetup.txt"
 }
 
@@ -178,9 +182,9 @@ mid_match() {
 
 # --- the runs -----------------------------------------------------------------------------
 # Start-up, DONE and its message, the set-up menu, "Hide Set-up Menu": the board comes up.
-# A second argument names a screenshot of the start-up window.
+# Further arguments name screenshots of the start-up window and of the set-up menu.
 open_board() {
-    local board_name="$1" title_shot="${2:-}"
+    local board_name="$1" title_shot="${2:-}" menu_shot="${3:-}"
     step "starting $exe --simulate=$modules_list on $DISPLAY"
     (cd "$scratch/work" && HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
         XDG_DATA_HOME="" XDG_CONFIG_HOME="" exec "$exe" --simulate="$modules_list") \
@@ -200,6 +204,7 @@ open_board() {
     gone '^Initializtion Completed'
     menu="$(window '^Main Set-up Menu')"
     sleep 0.3
+    [ -z "$menu_shot" ] || shot "$menu" "$menu_shot"
     step "Hide Set-up Menu"
     click_in "$menu" 0.5 1 -20
     gone '^Main Set-up Menu'
@@ -213,22 +218,23 @@ close_console() {
     console_pid=""
 }
 
-step "the classic board"
-write_setup 0 1 0
-open_board Form1 startup-window.png
+step "the classic board, with computer-generated questions"
+write_setup 0 1 0 1
+open_board Form1 startup-window.png setup-menu.png
 buzz_in "$board" 1 Maxwell
 mid_match "$board" 206 169 818 169  # the Owls' and the Herons' scores
 shot "$board" board-classic.png
 shot "$modules" virtual-modules.png
 import -window root "$shots/practice-one-screen.png"
-board_click "$board" 583 616  # "Set-up Menu"
-menu="$(window '^Main Set-up Menu')"
-sleep 0.3
-shot "$menu" setup-menu.png
+step "the response timer: the next question comes up with it"
+board_click "$board" 206 577
+question="$(window '^Question Window')"
+sleep 0.5
+shot "$question" question-window.png
 close_console
 
 step "the leader board"
-write_setup 1 0 0
+write_setup 1 0 0 0
 open_board 'LeaderBoard Scoreboard'
 buzz_in "$board" 7 Amara
 mid_match "$board" 449 41  # a row's score: the responder's, marked green, changes
@@ -236,7 +242,7 @@ shot "$board" board-leader.png
 close_console
 
 step "the cut-throat board"
-write_setup 0 0 1
+write_setup 0 0 1 0
 open_board 'Cut Throat'
 buzz_in "$board" e Chloe
 mid_match "$board" 898 418  # the responder's own score

@@ -45,4 +45,30 @@ TEST(TwoScreensMatch, TheBoardGoesToTheProjectorAndTheOperatorsWindowsStayOnTheL
     EXPECT_EQ(board.window()->geometry(), projector->geometry()) << "the board stays up there";
 }
 
+// The question is for the audience; the listing of every question with its answer is for
+// the operator alone.
+TEST(TwoScreensMatch, TheQuestionGoesToTheProjectorAndTheListOfAnswersStaysOnTheLaptop) {
+    test::TempFolder folder;
+    test::RecordingPlatform platform{folder.path()};
+    test::ManualClock clock;
+    auto modules = sim::VirtualModuleSet::create("2012:1-2").modules;
+    app::Console console{platform, clock, modules->transport()};
+    QScreen* laptop = QGuiApplication::screens().at(0);
+    QScreen* projector = QGuiApplication::screens().at(1);
+    console.start();
+    console.titleForm().Command1.click();
+    console.menu().CommandHide_Click();
+
+    console.classicBoard().cmdQuestion_Click();
+    questions::FormQuestion* question = console.questionWindow();
+    ASSERT_NE(question, nullptr);
+    ASSERT_TRUE(question->visible());
+    EXPECT_EQ(question->window()->geometry(), projector->geometry());
+    EXPECT_TRUE(console.classicBoard().isFront()) << "the board keeps the keyboard";
+
+    question->CommandView.click();
+    ASSERT_TRUE(question->questionList().visible());
+    EXPECT_EQ(screenOf(question->questionList()), laptop);
+}
+
 }  // namespace
