@@ -91,11 +91,11 @@ write_setup() {
 
 # --- a display of our own -------------------------------------------------------------
 if [ -n "$display" ]; then
-    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
 else
     exec 3>"$scratch/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
     xvfb_pid=$!
     exec 3>&-
     for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
