@@ -45,7 +45,11 @@ class BoardWindow : public ui::Form, public Board, public engine::BoardView {
 
     // Board
     void showBoard() override { show(); }
-    void hideBoard() override { hide(); }
+    // A board put away for another stops listening (see BuzzEngine::standDown).
+    void hideBoard() override {
+        hide();
+        engine_.standDown();
+    }
     bool boardVisible() const override { return visible(); }
     void setStepButton(int step, bool selected) override;
     void setBoardBackColor(ui::Color color) override;

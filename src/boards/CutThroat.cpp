@@ -123,7 +123,7 @@ void CutThroat::clearResponderScore() {
 }
 
 void CutThroat::hideBoard() {
-    hide();
+    BoardWindow::hideBoard();
     showAll_.hide();
 }
 

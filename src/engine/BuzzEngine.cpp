@@ -79,10 +79,11 @@ void BuzzEngine::takePress() {
 }
 
 void BuzzEngine::usbwired() {
-    if (policy_.hasDiagnosticLabel && state_.isTwoTeamModel()) {
+    const std::int32_t pressModel = state_.pressModel();
+    if (policy_.hasDiagnosticLabel && (pressModel == 2012 || pressModel == 512)) {
         view_.setDiagnosticCaption(model::signedText(state_.responderCode));
     }
-    const auto press = decodePress(state_.modelNumber, state_.responderCode, state_.responderData4,
+    const auto press = decodePress(pressModel, state_.responderCode, state_.responderData4,
                                    [this] { return platform_.random(); });
     if (!press) {
         return;
@@ -199,6 +200,7 @@ void BuzzEngine::holdSecondResponder(const Press& press, const QString& name) {
     state_.secondResponderWaiting = true;
     state_.secondResponderPlayer = static_cast<std::int16_t>(press.player);
     secondResponderData4_ = state_.responderData4;
+    secondResponderModel_ = state_.responderModel;
     state_.blinkLit = false;
     timerBlink_.start();
     porttimer_.stop();

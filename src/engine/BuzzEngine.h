@@ -63,6 +63,11 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     void soundtimer_Timer();
     void TimerBlink_Timer();
 
+    // A board put away for another one: it stops polling, counting and blinking, so it
+    // never takes a buzz, locks the modules at a time-out or lights a lamp while the other
+    // board is in front. The next arm on it starts afresh.
+    void standDown();
+
     // The engine's part of the "Set-up Menu" button: arm, lock, pause the clock, start a
     // time-out and keep the clock's time in the match time text.
     void leaveForSetupMenu();
@@ -126,8 +131,10 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     std::int16_t clockMinutes_ = 0;
     std::int16_t clockSeconds_ = 0;
     QString clockSecondsText_ = QStringLiteral("00");
-    // The held second responder's interface address, so its replay decodes the same.
+    // The held second responder's interface address and model, so its replay decodes the
+    // same.
     std::int16_t secondResponderData4_ = 0;
+    std::int32_t secondResponderModel_ = 0;
 };
 
 }  // namespace engine

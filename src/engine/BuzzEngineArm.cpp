@@ -148,9 +148,17 @@ void BuzzEngine::handOver() {
     state_.responderCode = state_.secondResponderCode;
     state_.respondingModule = state_.secondResponderModule;
     state_.responderData4 = secondResponderData4_;
+    state_.responderModel = secondResponderModel_;
     timerBlink_.stop();
     sendAll(modulelink::command::kLock);  // also puts out the blinking lamp
     usbwired();
+}
+
+void BuzzEngine::standDown() {
+    porttimer_.stop();
+    responseTimer_.stop();
+    timer2_.stop();
+    timerBlink_.stop();
 }
 
 // A count still running after the re-arm gets a few seconds more.

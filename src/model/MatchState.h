@@ -30,6 +30,10 @@ struct MatchState {
     std::int16_t responderData4 = 0;
     std::int16_t responderCode = 255;
     std::int32_t respondingModule = 0;
+    // The model of the module the report check took the press from: presses decode by the
+    // module's own model, so interfaces of different models work side by side (0: the
+    // last opened interface's, modelNumber).
+    std::int32_t responderModel = 0;
     std::int32_t excludedModule = 0;
     std::int32_t classDebugCounter = 0;
 
@@ -53,6 +57,7 @@ struct MatchState {
     // boards let it settle (tmrDelay) and drain it at the reset click. Model 812 is taken as
     // an RF interface at start-up but has no such window.
     bool settlesAfterArm() const { return modelNumber == 712; }
+    std::int32_t pressModel() const { return responderModel != 0 ? responderModel : modelNumber; }
     // Models whose teams have a fifth player on screen.
     bool hasFifthPlayer() const {
         return modelNumber == 272 || modelNumber == 512 || modelNumber == 712;

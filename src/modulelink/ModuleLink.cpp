@@ -145,6 +145,7 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     if (module == nullptr) {
         return;  // the interface was not taken as a team module
     }
+    module->modelNumber = state_.modelNumber;
     if (!writeCommand(*module, kStartUp)) {
         platform_.messageBox(
             "Error writitng to the Team Module.  Try disconnecting and reconnecting this "
@@ -334,17 +335,20 @@ void ModuleLink::ReportChecker() {
     if (state_.shutdownInProgress) {
         return;  // no buzz counts while the program is ending
     }
-    const auto codeOf = [this](TFourCh& module) {
+    const auto modelOf = [this](const TFourCh& module) {
+        return module.modelNumber != 0 ? module.modelNumber : state_.modelNumber;
+    };
+    const auto codeOf = [&](TFourCh& module) {
         int code = module.Data1().UnScaledValue();
         module.Data2().UnScaledValue();
         const int data3 = module.Data3().UnScaledValue();
-        if (state_.modelNumber == 512) {
+        if (modelOf(module) == 512) {
             code += 256 * ((data3 >> 6) & 1) + 512 * ((data3 >> 7) & 1);
         }
         return code;
     };
-    const auto isPress = [this](int code) {
-        return code != kIdle && !(state_.modelNumber == 512 && code == kIdle512);
+    const auto isPress = [&](const TFourCh& module, int code) {
+        return code != kIdle && !(modelOf(module) == 512 && code == kIdle512);
     };
     bool taken = false;
     for (int i = 1; i <= moduleCount(); ++i) {
@@ -362,21 +366,22 @@ void ModuleLink::ReportChecker() {
         // Reports that arrived together count by their press: an idle report with another
         // behind it in this check (the one the arm brought, just before a press) is passed.
         for (int more = 0;
-             !(isPress(code) && current()) && more < HidAgent::kMaxPendingReports &&
+             !(isPress(module, code) && current()) && more < HidAgent::kMaxPendingReports &&
              agent_.ReportPending(module.inputReportIndexA()) && module.ReadAllReports();
              ++more) {
             code = codeOf(module);
         }
-        if (isPress(code) && !current()) {
+        if (isPress(module, code) && !current()) {
             code = kIdle;
         }
         const int data4 = module.Data4().UnScaledValue();
         state_.lastData1 = static_cast<std::int16_t>(code);
-        if (isPress(code) && i != state_.excludedModule && !taken) {
+        if (isPress(module, code) && i != state_.excludedModule && !taken) {
             taken = true;
             state_.responderCode = static_cast<std::int16_t>(code);
             state_.responderData4 = static_cast<std::int16_t>(data4);
             state_.respondingModule = i;
+            state_.responderModel = modelOf(module);
         }
     }
 }

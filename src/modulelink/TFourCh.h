@@ -63,6 +63,8 @@ class TFourCh {
     // When an arm or a reset last cleared the module's latched press, on the transport's
     // clock: a report that arrived before then shows the module as it was before.
     ArrivalTime latchClearedAt{0};
+    // The module's own model number (901 taken as 4097), set when its interface opened.
+    std::int32_t modelNumber = 0;
 
   private:
     enum Slot { kData1, kData2, kData3, kData4, kCommand1 };

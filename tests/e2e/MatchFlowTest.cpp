@@ -243,3 +243,52 @@ TEST(TeamEight, TheModuleWithoutIdentityBitsBuzzesForTeam8) {
 }
 
 }  // namespace
+
+namespace {
+
+// Interfaces of different models side by side: each press decodes by its own module's model
+// (the last opened, a one-team interface, must not decode the two-team module's presses).
+struct MixedModels : Match {
+    MixedModels() : Match("2012:1-2,4097:3") {}
+};
+
+TEST_F(MixedModels, EachPressDecodesByItsOwnModulesModel) {
+    openBoard();
+    ASSERT_EQ(console.state().modelNumber, 4097);
+    QTest::keyClick(console.chosenBoard().window(), Qt::Key_Space);
+    module(1).press({{2, 3}});
+    clock.advanceMs(20);
+    EXPECT_EQ(console.chosenBoard().NameLabel.caption(), "Eight");
+    EXPECT_EQ(console.chosenBoard().Labelteam.caption(), "Team 2");
+
+    QTest::keyClick(console.chosenBoard().window(), Qt::Key_Space);
+    module(2).press({{3, 2}});
+    clock.advanceMs(20);
+    EXPECT_EQ(console.chosenBoard().NameLabel.caption(), "Twelve");
+}
+
+// A board put away for another one stops listening: the armed classic board, left for the
+// menu with its time-out running, neither takes the next buzz nor locks the modules at the
+// end of its time-out once the leader board is chosen.
+TEST_F(ClassicMatch, ABoardPutAwayForAnotherTakesNoBuzz) {
+    openBoard();
+    board().Commandsetupmenu.click();  // arms, and a time-out runs on the board
+    console.menu().mnuLeaderBd.click();
+    ASSERT_TRUE(console.leaderBoard().visible());
+    ASSERT_FALSE(board().visible());
+    QTest::keyClick(console.leaderBoard().window(), Qt::Key_Space);
+    module(2).press({{2, 1}});
+    clock.advanceMs(20);
+    EXPECT_EQ(console.leaderBoard().NameLabel.caption(), "Six");
+    EXPECT_EQ(board().NameLabel.caption(), "Time Out") << "the hidden board took the buzz";
+
+    QTest::keyClick(console.leaderBoard().window(), Qt::Key_Space);
+    clearCommands();
+    clock.advanceMs(70000);  // past the classic board's time-out
+    for (const std::vector<int>& commands : received()) {
+        EXPECT_TRUE(std::find(commands.begin(), commands.end(), 124) == commands.end());
+    }
+    EXPECT_FALSE(board().engine().porttimer().enabled());
+}
+
+}  // namespace
