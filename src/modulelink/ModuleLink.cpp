@@ -5,6 +5,7 @@
 
 #include "model/MatchSettings.h"
 #include "model/NumberText.h"
+#include "model/Supplier.h"
 #include "modulelink/HidObjectError.h"
 #include "modulelink/ModuleCommands.h"
 
@@ -88,12 +89,15 @@ bool ModuleLink::FindModules() {
             break;
         }
         platform_.beep();
-        const ui::MsgAnswer answer = platform_.messageBox(
-            "Please connect all Quorvantix USB Team Modules at this time.\r\n"
-            "If this message presists, an Quorvantix Module may be defective.\r\n"
-            "Report problems at https://quorvantix.example/support \r\n"
-            "When ready, Click OK. or Cancel to quit.",
-            ui::MsgButtons::OKCancel, ui::MsgIcon::Information);
+        const QString request =
+            QStringLiteral(
+                "Please connect all Quorvantix USB Team Modules at this time.\r\n"
+                "If this message presists, an Quorvantix Module may be defective.\r\n"
+                "Report problems at %1 \r\n"
+                "When ready, Click OK. or Cancel to quit.")
+                .arg(model::kSupplierWebAddress);
+        const ui::MsgAnswer answer =
+            platform_.messageBox(request, ui::MsgButtons::OKCancel, ui::MsgIcon::Information);
         if (answer == ui::MsgAnswer::Cancel) {
             platform_.quit();
             return false;
