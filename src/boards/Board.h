@@ -19,9 +19,11 @@ class Board {
     virtual void setStepButton(int step, bool selected) = 0;
     virtual void setBoardBackColor(ui::Color color) = 0;
     virtual void setBoardTextColor(ui::Color color) = 0;
-    // Applies the option switches that show or hide board controls (the timer tabs and
-    // the prompt line).
-    virtual void applyOptions(const model::MatchSettings& settings) = 0;
+    // The board controls that the option switches show or hide, one switch each.
+    virtual void showTwentySecondTab(bool on) = 0;   // "20"
+    virtual void showTimerTabs(bool on) = 0;         // "Aux.", "Bonus", "Toss-up"
+    virtual void showPromptLine(bool on) = 0;        // the operator prompts
+    virtual void showQuestionButton(bool /*on*/) {}  // "View Question", where there is one
     // The clock caption that "Disable Match Timer" sets.
     virtual void setClockCaption(const QString& caption) = 0;
     // Sets every score of the board to "0".

@@ -157,12 +157,10 @@ void BoardWindow::setBoardTextColor(ui::Color color) {
     Labelteam.setForeColor(color);
 }
 
-void BoardWindow::applyOptions(const model::MatchSettings& s) {
-    Command20.setVisible(s.twentySecondTabOn);
+void BoardWindow::showTimerTabs(bool on) {
     for (ui::CommandButton* b : {&CommandA, &CommandB, &CommandT}) {
-        b->setVisible(s.timerTabsOn);
+        b->setVisible(on);
     }
-    TextLabel.setVisible(!s.operatorPromptsOff);
 }
 
 }  // namespace boards

@@ -54,7 +54,9 @@ class BoardWindow : public ui::Form, public Board, public engine::BoardView {
     void setStepButton(int step, bool selected) override;
     void setBoardBackColor(ui::Color color) override;
     void setBoardTextColor(ui::Color color) override;
-    void applyOptions(const model::MatchSettings& settings) override;
+    void showTwentySecondTab(bool on) override { Command20.setVisible(on); }
+    void showTimerTabs(bool on) override;
+    void showPromptLine(bool on) override { TextLabel.setVisible(on); }
     void setClockCaption(const QString& caption) override { clocklabel.setCaption(caption); }
 
     // engine::BoardView: the responder, timer and clock displays, and the rows by the

@@ -4,7 +4,8 @@
 
 namespace model {
 
-// The option check boxes that a set-up file holds, in the file's order.
+// The option check boxes: the six that a set-up file holds, in the file's order, and the
+// prompts switch, which is never saved.
 enum class OptionBox {
     CheckTimerTabs,
     Check20SecondTab,
@@ -12,6 +13,7 @@ enum class OptionBox {
     CheckTimerContinues,
     CheckDisableMatchTimer,
     CheckPlayerWaiting,
+    CheckPromptsOff,
 };
 
 // What reading a set-up file does to the windows. The reader puts every value into

@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
-#include "model/LeadingNumber.h"
 #include "setup/OptionSummary.h"
 
 namespace setup {
@@ -67,7 +66,8 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
       state_(state),
       platform_(platform),
       host_(host),
-      files_(settings, state, platform, *this) {
+      files_(settings, state, platform, *this),
+      effects_(settings, state, host, [this] { Texttimer[6]->setText(settings_.matchTime); }) {
     // Design states of the menu bar.
     mnuRFOptions.setEnabled(false);
     mnuQuestionS.setEnabled(false);
@@ -161,6 +161,7 @@ void FrmMenu3_5::wireMenus() {
     mnuLeaderBd.Click = [this] { chooseBoard(model::BoardChoice::Leader); };
     mnuScoreBd.Click = [this] { chooseBoard(model::BoardChoice::Classic); };
     mnuCutThroat.Click = [this] { chooseBoard(model::BoardChoice::CutThroat); };
+    mnuMoreOptions.Click = [this] { formOptions().show(); };
     mnuVersionInfo.Click = [this] { mnuVersionInfo_Click(); };
     mnuXmitterCode.Click = [this] { host_.showRadioDialog(RadioDialog::TransmitterCode); };
     mnuChangeChannel.Click = [this] { host_.showRadioDialog(RadioDialog::Channel); };
@@ -175,6 +176,9 @@ void FrmMenu3_5::showSettings() {
         Texttimer[box]->setText(settings_.timerText(box));
     }
     showMenuMarks();
+    if (options_) {
+        options_->showSettings();
+    }
 }
 
 void FrmMenu3_5::showMenuMarks() {
@@ -283,38 +287,24 @@ void FrmMenu3_5::GreyOut() {
     }
 }
 
-void FrmMenu3_5::applyToBoards(const std::function<void(boards::Board&)>& apply) {
-    for (auto choice :
-         {model::BoardChoice::Leader, model::BoardChoice::Classic, model::BoardChoice::CutThroat}) {
-        if (boards::Board* b = host_.existingBoard(choice)) {
-            apply(*b);
-        }
-    }
-}
-
 void FrmMenu3_5::runOptionEffect(model::OptionBox box) {
-    switch (box) {
-        case model::OptionBox::CheckBuzzonBonus:
-            state_.allowBuzzOnBonus = settings_.buzzDuringBonus;
-            break;
-        case model::OptionBox::CheckDisableMatchTimer:
-            matchTimerEffect();
-            break;
-        case model::OptionBox::Check20SecondTab:
-        case model::OptionBox::CheckTimerTabs:
-            applyToBoards([this](boards::Board& b) { b.applyOptions(settings_); });
-            break;
-        case model::OptionBox::CheckTimerContinues:
-        case model::OptionBox::CheckPlayerWaiting:
-            break;  // read by the engine when it needs them
+    effects_.run(box);
+    if (options_) {
+        options_->showSettings();  // a set-up read changes the switches one by one
     }
 }
 
 void FrmMenu3_5::SetUpFormOptions() {
-    state_.allowBuzzOnBonus = settings_.buzzDuringBonus;
-    matchTimerEffect();
-    applyToBoards([this](boards::Board& b) { b.applyOptions(settings_); });
+    effects_.runAll();
     OptionDisplay();
+}
+
+FormOptions& FrmMenu3_5::formOptions() {
+    if (!options_) {
+        options_ = std::make_unique<FormOptions>(
+            settings_, [this](model::OptionBox box) { runOptionEffect(box); });
+    }
+    return *options_;
 }
 
 void FrmMenu3_5::setStepButton(model::BoardChoice board, int step, bool selected) {
@@ -330,31 +320,13 @@ void FrmMenu3_5::hideBoard(model::BoardChoice board) {
 }
 
 void FrmMenu3_5::setbackcolor() {
-    for (auto choice :
-         {model::BoardChoice::Leader, model::BoardChoice::Classic, model::BoardChoice::CutThroat}) {
-        host_.board(choice).setBoardBackColor(settings_.boardBackColor);
-    }
+    forEachBoard(host_,
+                 [this](boards::Board& b) { b.setBoardBackColor(settings_.boardBackColor); });
 }
 
 void FrmMenu3_5::SetForeColor() {
-    for (auto choice :
-         {model::BoardChoice::Leader, model::BoardChoice::Classic, model::BoardChoice::CutThroat}) {
-        host_.board(choice).setBoardTextColor(settings_.boardTextColor);
-    }
-}
-
-// "Disable Match Timer": remember the last real match time, refill an empty one, and show
-// "0:00" on the clocks while the option is on.
-void FrmMenu3_5::matchTimerEffect() {
-    if (model::leadingNumber(settings_.matchTime) != 0) {
-        state_.savedMatchTime = settings_.matchTime;
-    }
-    if (model::leadingNumber(state_.savedMatchTime) == 0) {
-        settings_.matchTime = state_.matchTimeSetting;
-        Texttimer[6]->setText(settings_.matchTime);
-    }
-    const QString clock = settings_.matchTimerDisabled ? "0:00" : state_.savedMatchTime;
-    applyToBoards([&](boards::Board& b) { b.setClockCaption(clock); });
+    forEachBoard(host_,
+                 [this](boards::Board& b) { b.setBoardTextColor(settings_.boardTextColor); });
 }
 
 void FrmMenu3_5::CommandHide_Click() {

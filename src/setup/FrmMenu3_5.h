@@ -9,6 +9,9 @@
 #include "model/MatchState.h"
 #include "model/SetupFileTarget.h"
 #include "model/SetupFiles.h"
+#include "setup/FormOptions.h"
+#include "setup/MenuHost.h"
+#include "setup/OptionEffects.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -18,23 +21,6 @@
 #include "ui/TextBox.h"
 
 namespace setup {
-
-// The three radio dialogs of the "RF Wireless Options" menu.
-enum class RadioDialog { TransmitterCode, Channel, PowerLevel };
-
-// The rest of the console as the set-up menu sees it.
-class MenuHost {
-  public:
-    virtual ~MenuHost() = default;
-    virtual void showTitleForm() = 0;
-    virtual void ShutItDown() = 0;
-    // The board window for a choice, created on first use.
-    virtual boards::Board& board(model::BoardChoice choice) = 0;
-    // The board window for a choice if it has been created.
-    virtual boards::Board* existingBoard(model::BoardChoice choice) = 0;
-    // Shows a radio dialog, made on first use.
-    virtual void showRadioDialog(RadioDialog dialog) = 0;
-};
 
 // "Main Set-up Menu": the operator's home window. Names and timer lengths are bound to
 // the match settings; the menu bar reaches files, sound source, boards and the rest.
@@ -90,6 +76,9 @@ class FrmMenu3_5 final : public ui::Form,
     void chooseBoard(model::BoardChoice choice);
     void mnuVersionInfo_Click();
 
+    // "Options Menu", made on first use.
+    FormOptions& formOptions();
+
     // boards::SetupMenuLink
     QString scoreCaption(int slot) const override;
     void setScoreCaption(int slot, const QString& caption) override;
@@ -119,14 +108,14 @@ class FrmMenu3_5 final : public ui::Form,
     void wireMenus();
     void showMenuMarks();
     void chooseLeaderBoardForManyTeams();
-    void matchTimerEffect();
-    void applyToBoards(const std::function<void(boards::Board&)>& apply);
 
     model::MatchSettings& settings_;
     model::MatchState& state_;
     ui::Platform& platform_;
     MenuHost& host_;
     model::SetupFiles files_;
+    OptionEffects effects_;
+    std::unique_ptr<FormOptions> options_;
 };
 
 }  // namespace setup

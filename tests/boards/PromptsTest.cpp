@@ -77,13 +77,13 @@ TEST(Prompts, WithPromptsOffTheLineIsHiddenYetStillWrittenAndComesBackWithTheLas
     WindowHarness h(4097, 3, {0, 1, 2}, 3);
     auto& board = h.openBoard();
     h.settings.operatorPromptsOff = true;
-    board.applyOptions(h.settings);
+    h.menu->runOptionEffect(model::OptionBox::CheckPromptsOff);
     EXPECT_FALSE(board.TextLabel.visible());
     over(board.ascorelabel);
     over(board.NameLabel);
     EXPECT_EQ(board.TextLabel.caption(), prompt::kName);
     h.settings.operatorPromptsOff = false;
-    board.applyOptions(h.settings);
+    h.menu->runOptionEffect(model::OptionBox::CheckPromptsOff);
     EXPECT_TRUE(board.TextLabel.visible());
     EXPECT_EQ(board.TextLabel.caption(), prompt::kName);
 }

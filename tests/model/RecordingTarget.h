@@ -59,7 +59,8 @@ class RecordingTarget final : public model::SetupFileTarget {
     static QString name(model::OptionBox box) {
         static const char* names[] = {"CheckTimerTabs",         "Check20SecondTab",
                                       "CheckBuzzonBonus",       "CheckTimerContinues",
-                                      "CheckDisableMatchTimer", "CheckPlayerWaiting"};
+                                      "CheckDisableMatchTimer", "CheckPlayerWaiting",
+                                      "CheckPromptsOff"};
         return names[static_cast<int>(box)];
     }
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include "boards/Board.h"
+#include "model/MatchSettings.h"
+
+namespace setup {
+
+// The three radio dialogs of the "RF Wireless Options" menu.
+enum class RadioDialog { TransmitterCode, Channel, PowerLevel };
+
+// The rest of the console as the set-up menu sees it.
+class MenuHost {
+  public:
+    virtual ~MenuHost() = default;
+    virtual void showTitleForm() = 0;
+    virtual void ShutItDown() = 0;
+    // The board window for a choice, created on first use.
+    virtual boards::Board& board(model::BoardChoice choice) = 0;
+    // The board window for a choice if it has been created.
+    virtual boards::Board* existingBoard(model::BoardChoice choice) = 0;
+    // Shows a radio dialog, made on first use.
+    virtual void showRadioDialog(RadioDialog dialog) = 0;
+};
+
+// Runs `apply` on the leader, classic and cut-throat boards, in that order, creating a
+// board that does not exist yet: a setting reaches every board before it is first shown.
+void forEachBoard(MenuHost& host, const std::function<void(boards::Board&)>& apply);
+
+}  // namespace setup
