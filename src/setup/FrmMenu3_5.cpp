@@ -5,7 +5,10 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+#include "setup/ColourChoice.h"
+#include "setup/ContactBox.h"
 #include "setup/OptionSummary.h"
+#include "setup/ScoreUpkeep.h"
 
 namespace setup {
 namespace {
@@ -67,10 +70,11 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
       platform_(platform),
       host_(host),
       files_(settings, state, platform, *this),
-      effects_(settings, state, host, [this] { Texttimer[6]->setText(settings_.matchTime); }) {
-    // Design states of the menu bar.
+      effects_(settings, state, host, [this] { Texttimer[6]->setText(settings_.matchTime); }),
+      sounds_(platform) {
+    // Design states of the menu bar. "&Questions" stays open so that the question source
+    // can be chosen; its editor is not there.
     mnuRFOptions.setEnabled(false);
-    mnuQuestionS.setEnabled(false);
     mnuQuestionEditor.setEnabled(false);
     mnuStatistics.setEnabled(false);
     mnuInternet.setEnabled(false);
@@ -161,11 +165,37 @@ void FrmMenu3_5::wireMenus() {
     mnuLeaderBd.Click = [this] { chooseBoard(model::BoardChoice::Leader); };
     mnuScoreBd.Click = [this] { chooseBoard(model::BoardChoice::Classic); };
     mnuCutThroat.Click = [this] { chooseBoard(model::BoardChoice::CutThroat); };
+    mnuModeratorRead.Click = [this] { chooseQuestionSource(model::QuestionSource::ModeratorRead); };
+    mnuComputerGenerated.Click = [this] {
+        chooseQuestionSource(model::QuestionSource::ComputerGenerated);
+    };
     mnuMoreOptions.Click = [this] { formOptions().show(); };
+    MnuBuzzSnd.Click = [this] {
+        sounds_.choose(SoundChoice::Item::BuzzIn, settings_.buzzSoundFile);
+    };
+    mnuTimersnd.Click = [this] {
+        sounds_.choose(SoundChoice::Item::TimerExpired, settings_.timerSoundFile);
+    };
+    mnuGamesnd.Click = [this] {
+        sounds_.choose(SoundChoice::Item::GameOver, settings_.gameSoundFile);
+    };
+    mnubackgroundcolor.Click = [this] {
+        if (chooseColour(platform_, settings_.boardBackColor)) {
+            setbackcolor();
+        }
+    };
+    mnutextcolor.Click = [this] {
+        if (chooseColour(platform_, settings_.boardTextColor)) {
+            SetForeColor();
+        }
+    };
+    mnuEraseScores.Click = [this] { eraseScores(platform_, host_, *this); };
+    mnuSwapSides.Click = [this] { swapSides(state_, Text, *this); };
     mnuVersionInfo.Click = [this] { mnuVersionInfo_Click(); };
     mnuXmitterCode.Click = [this] { host_.showRadioDialog(RadioDialog::TransmitterCode); };
     mnuChangeChannel.Click = [this] { host_.showRadioDialog(RadioDialog::Channel); };
     mnuPaLevel.Click = [this] { host_.showRadioDialog(RadioDialog::PowerLevel); };
+    mnuContactKorvessa.Click = [this] { showContactBox(platform_); };
 }
 
 void FrmMenu3_5::showSettings() {
@@ -382,6 +412,21 @@ void FrmMenu3_5::chooseBoard(model::BoardChoice choice) {
     } else if (choice == model::BoardChoice::CutThroat) {
         hide();
     }
+    OptionDisplay();
+}
+
+// Clicking the source that is chosen switches to the other one.
+void FrmMenu3_5::chooseQuestionSource(model::QuestionSource clicked) {
+    using model::QuestionSource;
+    const bool clickedIsChosen = clicked == QuestionSource::ModeratorRead
+                                     ? settings_.moderatorRead
+                                     : settings_.computerGenerated;
+    const QuestionSource other = clicked == QuestionSource::ModeratorRead
+                                     ? QuestionSource::ComputerGenerated
+                                     : QuestionSource::ModeratorRead;
+    settings_.chooseQuestionSource(clickedIsChosen ? other : clicked);
+    showMenuMarks();
+    host_.board(model::BoardChoice::Classic).showQuestionButton(settings_.computerGenerated);
     OptionDisplay();
 }
 

@@ -12,6 +12,7 @@
 #include "setup/FormOptions.h"
 #include "setup/MenuHost.h"
 #include "setup/OptionEffects.h"
+#include "setup/SoundChoice.h"
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -74,6 +75,7 @@ class FrmMenu3_5 final : public ui::Form,
     void mnuQvxSpeaker_Click();
     void mnuSndCard_Click();
     void chooseBoard(model::BoardChoice choice);
+    void chooseQuestionSource(model::QuestionSource clicked);
     void mnuVersionInfo_Click();
 
     // "Options Menu", made on first use.
@@ -115,6 +117,7 @@ class FrmMenu3_5 final : public ui::Form,
     MenuHost& host_;
     model::SetupFiles files_;
     OptionEffects effects_;
+    SoundChoice sounds_;
     std::unique_ptr<FormOptions> options_;
 };
 

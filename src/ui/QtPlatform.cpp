@@ -137,8 +137,9 @@ void QtPlatform::playSound(const QString& path, int /*flags*/) {
     // Always asynchronous: QSoundEffect plays on its own and never blocks the event loop.
     // Without an audio device it stays silent.
     sound_.stop();
-    if (path.isEmpty()) {
-        return;  // no sound chosen
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile() || !file.isReadable()) {
+        return;  // no sound chosen, or no file to read: silence
     }
     sound_.setSource(QUrl::fromLocalFile(path));
     sound_.play();

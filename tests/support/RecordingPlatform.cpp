@@ -100,11 +100,12 @@ std::optional<QString> RecordingPlatform::saveFileDialog(const ui::FileDialogReq
     return ended() ? std::nullopt : takeNext(saveResults);
 }
 
-std::optional<ui::Color> RecordingPlatform::colorDialog(ui::Color) {
+std::optional<ui::Color> RecordingPlatform::colorDialog(ui::Color initial) {
     if (ended()) {
         ++unshownAfterQuit;
         return std::nullopt;
     }
+    colorRequests.push_back(initial);
     runModalLoop();
     return ended() ? std::nullopt : takeNext(colorResults);
 }

@@ -77,6 +77,7 @@ class RecordingPlatform final : public ui::Platform {
     int deepestModalNesting = 0;
     std::vector<ui::FileDialogRequest> openRequests;
     std::vector<ui::FileDialogRequest> saveRequests;
+    std::vector<ui::Color> colorRequests;  // the colour each colour dialog started from
     std::vector<Sound> sounds;
     std::vector<double> seeds;
     int beeps = 0;

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "RecordingBoards.h"
+#include "WindowHarness.h"
+
+using model::BoardChoice;
+using test::RecordingBoardsHarness;
+using test::WindowHarness;
+
+namespace {
+
+TEST(BoardChoice, EachChoiceHidesTheOtherTwoAndShowsItsOwn) {
+    RecordingBoardsHarness h;
+    h.menu->show();
+    h.log.clear();
+    h.menu->mnuLeaderBd.click();
+    EXPECT_EQ(h.log, (QStringList{"Classic: hide", "CutThroat: hide", "Leader: show"}));
+    EXPECT_TRUE(h.menu->mnuLeaderBd.checked());
+    EXPECT_FALSE(h.menu->mnuScoreBd.checked() || h.menu->mnuCutThroat.checked());
+    EXPECT_TRUE(h.menu->visible()) << "the leader choice leaves the menu as it was";
+    EXPECT_FALSE(h.menu->mnuSwapSides.enabled());
+
+    h.log.clear();
+    h.menu->mnuScoreBd.click();
+    EXPECT_EQ(h.log, (QStringList{"Leader: hide", "CutThroat: hide", "Classic: show"}));
+    EXPECT_TRUE(h.menu->visible());
+    EXPECT_TRUE(h.menu->isFront()) << "brought back in front of the classic board";
+    EXPECT_TRUE(h.menu->mnuSwapSides.enabled()) << "classic board with two teams";
+
+    h.log.clear();
+    h.menu->mnuCutThroat.click();
+    EXPECT_EQ(h.log, (QStringList{"Leader: hide", "Classic: hide", "CutThroat: show"}));
+    EXPECT_FALSE(h.menu->visible()) << "hidden behind the cut-throat board";
+    EXPECT_FALSE(h.menu->mnuSwapSides.enabled());
+    EXPECT_TRUE(h.settings.cutThroatChosen);
+    EXPECT_TRUE(h.menu->Label1.caption().contains("* Cut Throat Scoreboard display selected"));
+}
+
+TEST(BoardChoice, SwapSidesNeedsTheClassicBoardAndAtMostTwoTeams) {
+    RecordingBoardsHarness h;
+    h.state.teamCount = 3;
+    h.state.teamModuleHandle[2] = 100;
+    h.menu->show();
+    h.menu->mnuScoreBd.click();
+    EXPECT_FALSE(h.menu->mnuSwapSides.enabled());
+    h.state.teamCount = 1;
+    h.menu->mnuLeaderBd.click();
+    EXPECT_FALSE(h.menu->mnuSwapSides.enabled());
+    h.menu->mnuScoreBd.click();
+    EXPECT_TRUE(h.menu->mnuSwapSides.enabled());
+}
+
+TEST(BoardChoice, TheQuestionMenuOffersTheSourceButNotTheEditor) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    EXPECT_TRUE(h.menu->mnuQuestionS.enabled());
+    EXPECT_TRUE(h.menu->mnuQuestionSource.enabled());
+    EXPECT_FALSE(h.menu->mnuQuestionEditor.enabled());
+    EXPECT_FALSE(h.menu->mnuStatistics.enabled());
+    EXPECT_FALSE(h.menu->mnuInternet.enabled());
+}
+
+TEST(QuestionSource, EachClickSwitchesTheSourceAndTheViewQuestionButton) {
+    WindowHarness h(4097, 2, {0, 1});
+    auto& board = h.openBoard();
+    h.menu->show();
+    EXPECT_FALSE(board.cmdQuestion.visible());
+    h.menu->mnuComputerGenerated.click();
+    EXPECT_TRUE(h.menu->mnuComputerGenerated.checked());
+    EXPECT_FALSE(h.menu->mnuModeratorRead.checked());
+    EXPECT_TRUE(board.cmdQuestion.visible());
+    EXPECT_TRUE(h.state.computerQuestionMode);
+    EXPECT_TRUE(h.menu->Label1.caption().contains("*Computer Generated Question Display is ON."));
+    EXPECT_FALSE(h.menu->Label1.caption().contains("Moderator"));
+
+    h.menu->mnuComputerGenerated.click();  // the chosen one: back to the other
+    EXPECT_TRUE(h.menu->mnuModeratorRead.checked());
+    EXPECT_FALSE(board.cmdQuestion.visible());
+    EXPECT_FALSE(h.state.computerQuestionMode);
+
+    h.menu->mnuModeratorRead.click();
+    EXPECT_TRUE(h.settings.computerGenerated);
+    EXPECT_TRUE(board.cmdQuestion.visible());
+}
+
+TEST(QuestionSource, WithBothMarksClearAClickChoosesTheItemClicked) {
+    WindowHarness h(4097, 2, {0, 1});
+    auto& board = h.openBoard();
+    h.settings.moderatorRead = false;  // as a file can leave them
+    h.settings.computerGenerated = false;
+    h.menu->show();
+    h.menu->mnuModeratorRead.click();
+    EXPECT_TRUE(h.menu->mnuModeratorRead.checked());
+    EXPECT_FALSE(h.menu->mnuComputerGenerated.checked());
+    EXPECT_FALSE(board.cmdQuestion.visible());
+}
+
+}  // namespace
