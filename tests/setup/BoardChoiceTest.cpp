@@ -36,6 +36,25 @@ TEST(BoardChoice, EachChoiceHidesTheOtherTwoAndShowsItsOwn) {
     EXPECT_TRUE(h.menu->Label1.caption().contains("* Cut Throat Scoreboard display selected"));
 }
 
+TEST(BoardChoice, TheChosenBoardIsTheOneShowing) {
+    WindowHarness h(4097, 2, {0, 1});
+    h.menu->show();
+    const auto showing = [&] {
+        return std::vector<bool>{h.leaderBoard().visible(), h.classicBoard().visible(),
+                                 h.cutThroatBoard().visible()};
+    };
+    h.menu->mnuLeaderBd.click();
+    EXPECT_EQ(showing(), (std::vector<bool>{true, false, false}));
+    EXPECT_TRUE(h.menu->visible());
+    h.menu->mnuCutThroat.click();
+    EXPECT_EQ(showing(), (std::vector<bool>{false, false, true}));
+    EXPECT_FALSE(h.menu->visible());
+    EXPECT_TRUE(h.cutThroatBoard().isFront());
+    h.menu->mnuScoreBd.click();
+    EXPECT_EQ(showing(), (std::vector<bool>{false, true, false}));
+    EXPECT_TRUE(h.menu->isFront());
+}
+
 TEST(BoardChoice, SwapSidesNeedsTheClassicBoardAndAtMostTwoTeams) {
     RecordingBoardsHarness h;
     h.state.teamCount = 3;

@@ -83,34 +83,52 @@ TEST(FormOptions, TheMouseOverAControlDescribesIt) {
     EXPECT_EQ(over(form.CommandOptions), "") << "the button leaves the description alone";
 }
 
-TEST(FormOptions, EachBoxTakesEffectTheMomentItIsClicked) {
+TEST(FormOptions, EachBoxTakesEffectOnAllThreeBoardsTheMomentItIsClicked) {
     WindowHarness h(4097, 2, {0, 1});
-    auto& board = h.openBoard();
+    h.openBoard();
     h.menu->show();
     setup::FormOptions& form = h.menu->formOptions();
     form.show();
+    const auto boards = h.allBoards();
+    const auto onEvery = [&](auto shown) {
+        for (boards::BoardWindow* board : boards) {
+            if (!shown(*board)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    const auto tabsShown = [](boards::BoardWindow& b) {
+        return b.CommandT.visible() && b.CommandA.visible() && b.CommandB.visible();
+    };
+    const auto tabsHidden = [](boards::BoardWindow& b) {
+        return !b.CommandT.visible() && !b.CommandA.visible() && !b.CommandB.visible();
+    };
 
     clickBox(form.CheckTimerTabs);
     EXPECT_TRUE(h.settings.timerTabsOn);
-    EXPECT_TRUE(board.CommandT.visible() && board.CommandA.visible() && board.CommandB.visible());
+    EXPECT_TRUE(onEvery(tabsShown)) << "hidden boards too";
     clickBox(form.Check20SecondTab);
-    EXPECT_TRUE(board.Command20.visible());
+    EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return b.Command20.visible(); }));
     clickBox(form.CheckBuzzonBonus);
     EXPECT_TRUE(h.state.allowBuzzOnBonus);
     clickBox(form.CheckPromptsOff);
-    EXPECT_FALSE(board.TextLabel.visible());
+    EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return !b.TextLabel.visible(); }));
     clickBox(form.CheckPlayerWaiting);
     clickBox(form.CheckTimerContinues);
     EXPECT_TRUE(h.settings.lockSecondResponder && h.settings.timerContinuesAfterBuzz);
+    clickBox(form.CheckDisableMatchTimer);
+    EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return b.clocklabel.caption() == "0:00"; }));
 
     for (ui::CheckBox* box : {&form.CheckTimerTabs, &form.Check20SecondTab, &form.CheckBuzzonBonus,
-                              &form.CheckPromptsOff}) {
+                              &form.CheckPromptsOff, &form.CheckDisableMatchTimer}) {
         clickBox(*box);
     }
-    EXPECT_FALSE(board.CommandT.visible() || board.CommandA.visible() || board.CommandB.visible() ||
-                 board.Command20.visible());
+    EXPECT_TRUE(onEvery(tabsHidden));
+    EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return !b.Command20.visible(); }));
+    EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return b.TextLabel.visible(); }));
+    EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return b.clocklabel.caption() == "15:00"; }));
     EXPECT_FALSE(h.state.allowBuzzOnBonus);
-    EXPECT_TRUE(board.TextLabel.visible());
     EXPECT_FALSE(h.settings.operatorPromptsOff);
 }
 
@@ -200,7 +218,7 @@ TEST(FormOptions, AMatchTimeOfNothingIsRefilledAndNeverLeavesTheClocksBlank) {
 
 TEST(FormOptions, TheSummaryWaitsForTheNextActivationOfTheMenu) {
     WindowHarness h(4097, 2, {0, 1});
-    auto& board = h.openBoard();
+    auto& board = h.openLeaderBoard();
     h.menu->show();
     setup::FormOptions& form = h.menu->formOptions();
     form.show();

@@ -18,14 +18,24 @@ QStringList slot(const WindowHarness& h, int team) {
     return texts << h.menu->Score[team]->caption();
 }
 
-TEST(EraseScores, OkZeroesEveryScoreAndCancelOrEscKeepsThem) {
+TEST(EraseScores, OkZeroesEveryScoreOnEveryBoardAndCancelKeepsThem) {
     WindowHarness h(4097, 3, {0, 1, 2});
-    auto& board = h.openBoard();
-    board.Option5.setValue(true);
-    board.scoreLabel_MouseDown(0, ui::kLeftButton);
-    board.scoreLabel_MouseDown(2, ui::kRightButton);
+    auto& classic = h.openBoard();
+    classic.Option5.setValue(true);
+    classic.scoreLabel_MouseDown(0, ui::kLeftButton);
+    classic.scoreLabel_MouseDown(2, ui::kRightButton);
+    classic.Commandsetupmenu.click();
     h.menu->Score[7]->setCaption(" 40");
-    board.Commandsetupmenu.click();
+    auto& leader = h.leaderBoard();
+    h.menu->mnuLeaderBd.click();
+    leader.SLabel(1).setCaption(" 30");
+    auto& cutThroat = h.cutThroatBoard();
+    h.menu->mnuCutThroat.click();
+    boards::ShowAll& list = cutThroat.showAll();
+    list.setScore(3, " 15");
+    cutThroat.Sort();
+    ASSERT_EQ(cutThroat.SLabel(0).caption(), " 15");
+    cutThroat.Commandsetupmenu.click();
 
     h.platform.answers = {MsgAnswer::Cancel};  // also what Esc answers
     h.menu->mnuEraseScores.click();
@@ -33,19 +43,31 @@ TEST(EraseScores, OkZeroesEveryScoreAndCancelOrEscKeepsThem) {
     EXPECT_EQ(asked.text, "Caution, This will erase ALL scores. Would you like to contine?");
     EXPECT_EQ(asked.title, "Erase All Scores");
     EXPECT_EQ(asked.buttons, ui::MsgButtons::OKCancel);
-    EXPECT_EQ(board.ascorelabel.caption(), " 5");
+    EXPECT_EQ(classic.ascorelabel.caption(), " 5");
     EXPECT_EQ(h.menu->Score[2]->caption(), "-5");
+    EXPECT_EQ(leader.SLabel(1).caption(), " 30");
+    EXPECT_EQ(list.ScoreText[0]->text(), " 15") << "ranked first";
 
     h.menu->mnuEraseScores.click();
     for (int team = 0; team < model::kTeamSlots; ++team) {
         EXPECT_EQ(h.menu->Score[team]->caption(), "0") << team;
     }
-    for (ui::Label* score : {&board.ascorelabel, &board.bscorelabel, &board.gscorelabel}) {
+    for (ui::Label* score : {&classic.ascorelabel, &classic.bscorelabel, &classic.gscorelabel}) {
         EXPECT_EQ(score->caption(), "0");
     }
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(leader.SLabel(row).caption(), "0") << "leader row " << row;
+    }
+    for (int row = 0; row < 10; ++row) {
+        EXPECT_EQ(cutThroat.SLabel(row).caption(), "0") << "cut-throat row " << row;
+    }
+    for (int k = 0; k < list.playerCount(); ++k) {
+        EXPECT_EQ(list.ScoreText[k]->text(), "0") << "player " << k;
+    }
     EXPECT_EQ(h.menu->Text[0]->text(), "Team 1") << "names stay";
+    h.menu->mnuScoreBd.click();
     h.menu->CommandHide_Click();
-    EXPECT_EQ(board.ascorelabel.caption(), "0") << "the board reads the erased mirror";
+    EXPECT_EQ(classic.ascorelabel.caption(), "0") << "the board reads the erased mirror";
 }
 
 TEST(SwapSides, TwoTeamsChangePlacesAndASecondSwapRestoresThem) {

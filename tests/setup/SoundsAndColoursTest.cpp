@@ -153,20 +153,23 @@ TEST(SoundChoice, ANameWithNonAsciiLettersPlaysAndRoundTripsThroughTheSetupFile)
     EXPECT_EQ(h.settings.buzzSoundFile, path);
 }
 
-TEST(Colours, AChosenColourIsPaintedOnTheBoardsAndACancelledDialogKeepsIt) {
+TEST(Colours, AChosenColourIsPaintedOnTheThreeBoardsAndACancelledDialogKeepsIt) {
     WindowHarness h(4097, 2, {0, 1});
-    auto& board = h.openBoard();
+    h.openBoard();
     h.menu->show();
     const ui::Color teal = ui::Color::rgb(0, 128, 128);
     h.platform.colorResults = {teal};
     h.menu->mnubackgroundcolor.click();
     EXPECT_EQ(h.platform.colorRequests.back(), ui::colors::blue) << "starts from the colour";
     EXPECT_EQ(h.settings.boardBackColor, teal);
-    EXPECT_EQ(board.backColor(), teal);
-    for (ui::Label* l : {&board.Labelteam, &board.Labeltimerstate, &board.Label2, &board.Label3}) {
-        EXPECT_EQ(l->backColor(), teal);
+    for (boards::BoardWindow* board : h.allBoards()) {
+        EXPECT_EQ(board->backColor(), teal) << board->caption().toStdString();
+        for (ui::Label* l : {&board->Labelteam, &board->Labeltimerstate, &board->Label2,
+                             &board->Label3, &board->Label1, &board->Label4, &board->Label5}) {
+            EXPECT_EQ(l->backColor(), teal);
+        }
+        EXPECT_NE(board->NameLabel.backColor(), teal) << "not a listed label";
     }
-    EXPECT_EQ(board.NameLabel.backColor(), ui::colors::buttonFace) << "not a listed label";
 
     // Cancelled: the text colour stays, and never becomes the dialog's last colour.
     const ui::Color textBefore = h.settings.boardTextColor;
@@ -174,13 +177,15 @@ TEST(Colours, AChosenColourIsPaintedOnTheBoardsAndACancelledDialogKeepsIt) {
     h.menu->mnutextcolor.click();
     EXPECT_EQ(h.platform.colorRequests.back(), textBefore);
     EXPECT_EQ(h.settings.boardTextColor, textBefore);
-    EXPECT_EQ(board.NameLabel.foreColor(), textBefore);
 
     h.platform.colorResults = {ui::colors::yellow};
     h.menu->mnutextcolor.click();
-    EXPECT_EQ(board.NameLabel.foreColor(), ui::colors::yellow);
-    EXPECT_EQ(board.Labelteam.foreColor(), ui::colors::yellow);
-    EXPECT_EQ(board.backColor(), teal);
+    for (boards::BoardWindow* board : h.allBoards()) {
+        EXPECT_EQ(board->NameLabel.foreColor(), ui::colors::yellow);
+        EXPECT_EQ(board->Labelteam.foreColor(), ui::colors::yellow);
+        EXPECT_EQ(board->backColor(), teal);
+    }
+    EXPECT_EQ(h.cutThroatBoard().ScoreLabel.foreColor(), ui::colors::yellow);
 }
 
 TEST(Colours, AColourReachesTheThreeBoardsInTurnMakingThoseNotYetThere) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,10 @@ struct WindowHarness : setup::MenuHost {
     boards::ScoreBoard3& classicBoard() { return boardSet->classic(); }
     boards::LeaderBoard& leaderBoard() { return boardSet->leader(); }
     boards::CutThroat& cutThroatBoard() { return boardSet->cutThroat(); }
+    // The leader, classic and cut-throat boards, made if need be.
+    std::array<boards::BoardWindow*, 3> allBoards() {
+        return {&leaderBoard(), &classicBoard(), &cutThroatBoard()};
+    }
 
     // Start-up: the menu loads and shows, then "Hide Set-up Menu" opens the board.
     boards::ScoreBoard3& openBoard() {
