@@ -119,6 +119,7 @@ TEST(FormOptions, EachBoxTakesEffectOnAllThreeBoardsTheMomentItIsClicked) {
     EXPECT_TRUE(h.settings.lockSecondResponder && h.settings.timerContinuesAfterBuzz);
     clickBox(form.CheckDisableMatchTimer);
     EXPECT_TRUE(onEvery([](boards::BoardWindow& b) { return b.clocklabel.caption() == "0:00"; }));
+    EXPECT_EQ(h.state.savedMatchTime, "15:00");
 
     for (ui::CheckBox* box : {&form.CheckTimerTabs, &form.Check20SecondTab, &form.CheckBuzzonBonus,
                               &form.CheckPromptsOff, &form.CheckDisableMatchTimer}) {
@@ -187,17 +188,6 @@ TEST(FormOptions, ASetupReadSetsTheBoxesOneByOneAndEachChangeRunsAtOnce) {
     EXPECT_EQ(form.CheckPlayerWaiting.value(), 1);
     EXPECT_TRUE(h.state.allowBuzzOnBonus);
     EXPECT_EQ(h.state.savedMatchTime, "20:00");
-}
-
-TEST(FormOptions, DisablingTheMatchTimerRemembersTheTimeForAllThreeClocks) {
-    RecordingBoardsHarness h;
-    setup::FormOptions& form = h.menu->formOptions();
-    form.CheckDisableMatchTimer.setValue(1);
-    EXPECT_EQ(h.state.savedMatchTime, "15:00");
-    form.CheckDisableMatchTimer.setValue(0);
-    for (const QString board : {"Leader", "Classic", "CutThroat"}) {
-        EXPECT_EQ(h.notesOf(board), (QStringList{"clock 0:00", "clock 15:00"}));
-    }
 }
 
 TEST(FormOptions, AMatchTimeOfNothingIsRefilledAndNeverLeavesTheClocksBlank) {
