@@ -1,10 +1,11 @@
 #include "setup/FormOptions.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "ui/Screens.h"
 
 namespace setup {
 namespace {
@@ -94,8 +95,8 @@ void FormOptions::layOut() {
     CommandOptions.widget()->setMinimumSize(120, 34);
     grid->setColumnStretch(1, 1);
     window()->resize(window()->sizeHint().expandedTo(QSize(780, 330)));
-    // In the middle of the screen, over the set-up menu.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // In the middle of the operator's screen, over the set-up menu.
+    if (const QScreen* screen = ui::screens::operatorScreen()) {
         window()->move(screen->availableGeometry().center() - window()->rect().center());
     }
 }
