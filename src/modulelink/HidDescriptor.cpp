@@ -9,9 +9,8 @@ namespace modulelink {
 namespace {
 
 constexpr std::size_t kMaxPushDepth = 32;
-constexpr std::uint32_t kMaxReportBits = 4096u * 8u;  // what hidraw moves in one report
+constexpr std::uint32_t kMaxReportBits = kMaxReportBytes * 8u;
 constexpr std::uint32_t kMaxReportCount = 0xFFFF;
-constexpr std::size_t kMaxUsagesPerItem = 4096;  // longer usage ranges are cut here
 
 enum ItemType { kMain = 0, kGlobal = 1, kLocal = 2, kReserved = 3 };
 
@@ -41,6 +40,10 @@ struct Locals {
     std::vector<DeclaredUsage> usages;
     std::optional<DeclaredUsage> usageMinimum;
     std::optional<DeclaredUsage> usageMaximum;
+    // The last complete range, resolved: what the field reports as its declared range.
+    bool hasRange = false;
+    std::uint32_t rangeMinimum = 0;
+    std::uint32_t rangeMaximum = 0;
     std::uint32_t stringIndex = 0;
     int delimiterDepth = 0;
     int usagesInDelimiterSet = 0;
@@ -61,6 +64,15 @@ std::int32_t clampToInt32(std::int64_t v) {
 
 std::uint32_t resolve(const DeclaredUsage& usage, std::uint16_t page) {
     return usage.extended ? usage.value : (std::uint32_t{page} << 16) | (usage.value & 0xFFFF);
+}
+
+// A one-byte Unit Exponent of 0x08..0x0F is a 4-bit signed nibble (0x0E is -2); any other
+// value is an ordinary signed number of its size (0xFE is -2 too).
+std::int32_t unitExponentOf(const Item& item) {
+    if (item.size == 1 && item.unsignedData >= 0x08 && item.unsignedData <= 0x0F) {
+        return static_cast<std::int32_t>(item.unsignedData) - 16;
+    }
+    return item.signedData;
 }
 
 class Parser {
@@ -183,9 +195,7 @@ class Parser {
                 globals_.physicalMaximumUnsigned = item.unsignedData;
                 break;
             case 5:
-                globals_.unitExponent = item.size == 1 && (item.unsignedData & 0x08)
-                                            ? static_cast<std::int32_t>(item.unsignedData) - 16
-                                            : item.signedData;
+                globals_.unitExponent = unitExponentOf(item);
                 break;
             case 6:
                 globals_.unit = item.unsignedData;
@@ -250,6 +260,12 @@ class Parser {
                 if (delimiterOpen() && locals_.usagesInDelimiterSet++ > 0) {
                     return;  // alternatives of a delimited set: the first one stands
                 }
+                if (locals_.usages.size() >= kMaxUsagesPerField) {
+                    fail(QStringLiteral("the usage at byte %1 gives a field more than %2 usages")
+                             .arg(at)
+                             .arg(kMaxUsagesPerField));
+                    return;
+                }
                 locals_.usages.push_back(usage);
                 break;
             case 1:
@@ -297,10 +313,19 @@ class Parser {
                      .arg(at));
             return;
         }
-        rangeMinimum_ = lo;
-        rangeMaximum_ = hi;
-        hasRange_ = true;
-        for (std::uint64_t u = lo; u <= hi && locals_.usages.size() < kMaxUsagesPerItem; ++u) {
+        const std::uint64_t count = std::uint64_t{hi} - lo + 1;
+        if (locals_.usages.size() + count > kMaxUsagesPerField) {
+            fail(QStringLiteral(
+                     "usage range ending at byte %1 declares %2 usages; a field may have %3")
+                     .arg(at)
+                     .arg(count)
+                     .arg(kMaxUsagesPerField));
+            return;
+        }
+        locals_.hasRange = true;
+        locals_.rangeMinimum = lo;
+        locals_.rangeMaximum = hi;
+        for (std::uint64_t u = lo; u <= hi; ++u) {
             locals_.usages.push_back({static_cast<std::uint32_t>(u), true});
         }
     }
@@ -338,8 +363,7 @@ class Parser {
         if (delimiterOpen()) {
             fail(QStringLiteral("main item at byte %1 inside an open delimiter set").arg(at));
         }
-        locals_ = Locals{};
-        hasRange_ = false;
+        locals_ = Locals{};  // locals, the declared usage range included, end with the item
     }
 
     HidReport& reportFor(HidReportType type, std::uint8_t id) {
@@ -361,11 +385,24 @@ class Parser {
         if (bits == 0) {
             return;  // declares nothing on the wire
         }
+        // Push and Pop can bring back the id 0 of before the first Report ID item.
+        if (descriptor_.numberedReports && globals_.reportId == 0) {
+            fail(QStringLiteral("main item at byte %1 has no report id in a descriptor that "
+                                "numbers its reports")
+                     .arg(at));
+            return;
+        }
         HidReport& report = reportFor(type, globals_.reportId);
         if (report.bitLength + bits > kMaxReportBits) {
             fail(QStringLiteral("report %1 grows beyond %2 bytes at byte %3")
                      .arg(globals_.reportId)
-                     .arg(kMaxReportBits / 8)
+                     .arg(kMaxReportBytes)
+                     .arg(at));
+            return;
+        }
+        if (totalBits_ + bits > std::uint64_t{kMaxInterfaceReportBytes} * 8) {
+            fail(QStringLiteral("the reports grow beyond %1 bytes in all at byte %2")
+                     .arg(kMaxInterfaceReportBytes)
                      .arg(at));
             return;
         }
@@ -380,9 +417,9 @@ class Parser {
         }
         field.usagePage = field.usages.empty() ? globals_.usagePage
                                                : static_cast<std::uint16_t>(field.usages[0] >> 16);
-        field.hasUsageRange = hasRange_;
-        field.usageMinimum = rangeMinimum_;
-        field.usageMaximum = rangeMaximum_;
+        field.hasUsageRange = locals_.hasRange;
+        field.usageMinimum = locals_.rangeMinimum;
+        field.usageMaximum = locals_.rangeMaximum;
         // A negative minimum makes the maximum signed too; otherwise it is read unsigned,
         // so 0..255 declared as 0x00 / 0xFF means what the device maker meant.
         field.logicalMinimum = clampToInt32(globals_.logicalMinimum);
@@ -396,6 +433,14 @@ class Parser {
         field.unit = globals_.unit;
         field.unitExponent = globals_.unitExponent;
         field.stringIndex = locals_.stringIndex;
+        if (variables_ + field.variableCount() > kMaxVariables) {
+            fail(QStringLiteral("the reports hold more than %1 variables at byte %2")
+                     .arg(kMaxVariables)
+                     .arg(at));
+            return;
+        }
+        variables_ += field.variableCount();
+        totalBits_ += bits;
         report.bitLength += static_cast<std::uint32_t>(bits);
         report.fields.push_back(std::move(field));
     }
@@ -406,15 +451,21 @@ class Parser {
     Globals globals_;
     std::vector<Globals> stack_;
     Locals locals_;
-    bool hasRange_ = false;
-    std::uint32_t rangeMinimum_ = 0;
-    std::uint32_t rangeMaximum_ = 0;
+    std::uint64_t totalBits_ = 0;  // of every report
+    std::size_t variables_ = 0;    // of every report
     int collectionDepth_ = 0;
     std::vector<std::size_t> openCollections_;
     HidReportDescriptor descriptor_;
 };
 
 }  // namespace
+
+std::size_t HidField::variableCount() const {
+    if (isConstant()) {
+        return 0;
+    }
+    return isVariable() ? count : usages.size();
+}
 
 std::uint32_t HidField::usageOfElement(std::uint32_t i) const {
     if (usages.empty()) {

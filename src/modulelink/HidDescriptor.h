@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -9,6 +10,14 @@
 namespace modulelink {
 
 enum class HidReportType : int { Input = 0, Output = 1, Feature = 2 };
+
+// What one interface may cost. A descriptor beyond these is refused, so no device can make
+// opening it, or reading any of its reports, slow enough to stall the polling.
+inline constexpr std::uint32_t kMaxReportBytes = 4096;  // one report, as hidraw moves it
+inline constexpr std::uint32_t kMaxInterfaceReportBytes = 64 * 1024;  // all reports together
+inline constexpr std::size_t kMaxUsagesPerField = 4096;
+// Variables: the elements of variable fields and the usages of array fields, padding aside.
+inline constexpr std::size_t kMaxVariables = 16384;
 
 // Bits of an Input/Output/Feature main item's data.
 namespace HidFieldFlag {
@@ -36,7 +45,8 @@ struct HidField {
     // element (the last repeats when fewer were declared); an array field lists the usages
     // its elements select, starting at logicalMinimum.
     std::vector<std::uint32_t> usages;
-    std::uint32_t usageMinimum = 0;  // the declared range, when one was declared
+    // The field's own declared range (0 and false when it declared none).
+    std::uint32_t usageMinimum = 0;
     std::uint32_t usageMaximum = 0;
     bool hasUsageRange = false;
     std::int32_t logicalMinimum = 0;
@@ -59,6 +69,11 @@ struct HidField {
     bool isBufferedBytes() const { return flags & HidFieldFlag::BufferedBytes; }
     // The usage of element i of a variable field (0 when none was declared).
     std::uint32_t usageOfElement(std::uint32_t i) const;
+    // How many agent variables the field gives: one per element of a variable field, one
+    // per usage of an array field, none for padding.
+    std::size_t variableCount() const;
+
+    bool operator==(const HidField&) const = default;
 };
 
 struct HidReport {
@@ -85,7 +100,8 @@ struct HidDescriptorResult {
 };
 
 // Parses a HID report descriptor (HID 1.11, section 6.2.2). Any malformed or truncated
-// input gives an error result; nothing is read outside `bytes`.
+// input, or one beyond the limits above, gives an error result; nothing is read outside
+// `bytes`.
 HidDescriptorResult parseHidDescriptor(const Bytes& bytes);
 
 }  // namespace modulelink

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include "modulelink/HidTransport.h"
 
 // Report descriptors of real kinds of device, typed in from public documentation.
@@ -35,5 +37,31 @@ inline const modulelink::Bytes kMouseAndMediaKeys = {
     0x81, 0x03, 0x05, 0x01, 0x09, 0x30, 0x09, 0x31, 0x09, 0x38, 0x15, 0x81, 0x25, 0x7F, 0x75, 0x08,
     0x95, 0x03, 0x81, 0x06, 0xC0, 0xC0, 0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x02, 0x19, 0x00,
     0x2A, 0x3C, 0x02, 0x15, 0x00, 0x26, 0x3C, 0x02, 0x95, 0x01, 0x75, 0x10, 0x81, 0x00, 0xC0};
+
+// A descriptor that starts with `head` and then repeats `perId` once for every report id
+// 1 to 255, the id item first: a device that asks for as much as the limits allow and more.
+inline modulelink::Bytes everyReportId(std::initializer_list<std::uint8_t> head,
+                                       std::initializer_list<std::uint8_t> perId) {
+    modulelink::Bytes d(head);
+    for (int id = 1; id <= 255; ++id) {
+        d.push_back(0x85);
+        d.push_back(static_cast<std::uint8_t>(id));
+        d.insert(d.end(), perId);
+    }
+    return d;
+}
+
+// 255 numbered reports of each type, each a 4096-byte field of 1-bit variables.
+inline modulelink::Bytes wideBitReports() {
+    return everyReportId(
+        {0x05, 0x01, 0x15, 0x00, 0x25, 0x01},
+        {0x75, 0x01, 0x96, 0x00, 0x80, 0x09, 0x30, 0x81, 0x02, 0x91, 0x02, 0xB1, 0x02});
+}
+
+// 255 numbered input reports, each a 12-bit array of 2730 elements over 4096 usages.
+inline modulelink::Bytes wideArrayReports() {
+    return everyReportId({0x75, 0x0C, 0x96, 0xAA, 0x0A},
+                         {0x19, 0x00, 0x2A, 0xFF, 0x0F, 0x81, 0x00});
+}
 
 }  // namespace descriptors

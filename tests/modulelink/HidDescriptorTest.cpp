@@ -25,64 +25,95 @@ constexpr std::uint32_t usage(std::uint16_t page, std::uint16_t id) {
     return std::uint32_t{page} << 16 | id;
 }
 
+// The full record of one field, for known answers.
+struct Expected {
+    std::uint32_t bitOffset, bitSize, count, flags;
+    std::uint16_t usagePage;
+    std::uint32_t firstUsage, lastUsage;  // a run of usages; 0, 0 for none
+    bool hasUsageRange;
+    std::int32_t logicalMinimum, logicalMaximum;
+};
+
+HidField field(const Expected& e) {
+    HidField f;
+    f.bitOffset = e.bitOffset;
+    f.bitSize = e.bitSize;
+    f.count = e.count;
+    f.flags = e.flags;
+    f.usagePage = e.usagePage;
+    for (std::uint32_t u = e.firstUsage; e.firstUsage != 0 && u <= e.lastUsage; ++u) {
+        f.usages.push_back(u);
+    }
+    f.hasUsageRange = e.hasUsageRange;
+    if (e.hasUsageRange) {
+        f.usageMinimum = e.firstUsage;
+        f.usageMaximum = e.lastUsage;
+    }
+    f.logicalMinimum = e.logicalMinimum;
+    f.logicalMaximum = e.logicalMaximum;
+    return f;
+}
+
+constexpr std::uint32_t kData = HidFieldFlag::Variable;  // data, variable, absolute
+constexpr std::uint32_t kConstant = HidFieldFlag::Constant;
+constexpr std::uint32_t kArray = 0;  // data, array, absolute
+
 }  // namespace
 
-TEST(HidDescriptor, BootKeyboardHasModifiersPaddingKeyArrayAndLeds) {
+namespace modulelink {
+void PrintTo(const HidField& f, std::ostream* out) {
+    *out << "{offset " << f.bitOffset << ", size " << f.bitSize << ", count " << f.count
+         << ", flags " << f.flags << ", page " << f.usagePage << ", " << f.usages.size()
+         << " usages, range " << f.hasUsageRange << " " << std::hex << f.usageMinimum << ".."
+         << f.usageMaximum << std::dec << ", logical " << f.logicalMinimum << ".."
+         << f.logicalMaximum << ", physical " << f.physicalMinimum << ".." << f.physicalMaximum
+         << ", unit " << f.unit << " exp " << f.unitExponent << "}";
+}
+}  // namespace modulelink
+
+namespace {
+
+// The two boot descriptors of the HID 1.11 appendix, field by field: every member of every
+// field is compared.
+TEST(HidDescriptor, TheBootKeyboardParsesToExactlyItsFields) {
     const HidReportDescriptor d = parsed(descriptors::kBootKeyboard);
     EXPECT_FALSE(d.numberedReports);
+    ASSERT_EQ(d.reports.size(), 2u);
     const HidReport* in = d.find(HidReportType::Input, 0);
     const HidReport* out = d.find(HidReportType::Output, 0);
     ASSERT_TRUE(in && out);
     EXPECT_EQ(in->bitLength, 64u);
     EXPECT_EQ(in->payloadBytes(), 8u);
-    ASSERT_EQ(in->fields.size(), 3u);
-
-    const HidField& modifiers = in->fields[0];
-    EXPECT_EQ(modifiers.bitOffset, 0u);
-    EXPECT_EQ(modifiers.bitSize, 1u);
-    EXPECT_EQ(modifiers.count, 8u);
-    EXPECT_TRUE(modifiers.isVariable());
-    EXPECT_EQ(modifiers.usagePage, 0x07);
-    EXPECT_EQ(modifiers.usageOfElement(0), usage(7, 0xE0));
-    EXPECT_EQ(modifiers.usageOfElement(7), usage(7, 0xE7));
-
-    EXPECT_TRUE(in->fields[1].isConstant());
-    EXPECT_EQ(in->fields[1].bitOffset, 8u);
-
-    const HidField& keys = in->fields[2];
-    EXPECT_TRUE(keys.isArray());
-    EXPECT_EQ(keys.bitOffset, 16u);
-    EXPECT_EQ(keys.bitSize, 8u);
-    EXPECT_EQ(keys.count, 6u);
-    EXPECT_EQ(keys.logicalMaximum, 101);
-    EXPECT_TRUE(keys.hasUsageRange);
-    EXPECT_EQ(keys.usages.size(), 102u);
-    EXPECT_EQ(keys.usages[4], usage(7, 4));
-
+    EXPECT_EQ(in->fields,
+              (std::vector<HidField>{
+                  // modifier bits: left/right control, shift, alt, GUI
+                  field({0, 1, 8, kData, 0x07, usage(7, 0xE0), usage(7, 0xE7), true, 0, 1}),
+                  field({8, 8, 1, kConstant, 0x07, 0, 0, false, 0, 1}),  // the reserved byte
+                  // six key codes, each selecting one of the usages 0x07:00..0x07:65
+                  field({16, 8, 6, kArray, 0x07, usage(7, 0), usage(7, 0x65), true, 0, 0x65}),
+              }));
     EXPECT_EQ(out->bitLength, 8u);
-    ASSERT_EQ(out->fields.size(), 2u);
-    EXPECT_EQ(out->fields[0].usagePage, 0x08);
-    EXPECT_EQ(out->fields[0].count, 5u);
-    EXPECT_TRUE(out->fields[1].isConstant());
-    EXPECT_EQ(out->fields[1].bitOffset, 5u);
-    EXPECT_EQ(out->fields[1].bitSize, 3u);
+    EXPECT_EQ(out->fields, (std::vector<HidField>{
+                               // five LEDs: num lock, caps lock, scroll lock, compose, kana
+                               field({0, 1, 5, kData, 0x08, usage(8, 1), usage(8, 5), true, 0, 1}),
+                               field({5, 3, 1, kConstant, 0x08, 0, 0, false, 0, 1}),
+                           }));
 }
 
-TEST(HidDescriptor, BootMouseHasButtonsPaddingAndSignedRelativeAxes) {
+TEST(HidDescriptor, TheBootMouseParsesToExactlyItsFields) {
     const HidReportDescriptor d = parsed(descriptors::kBootMouse);
+    EXPECT_FALSE(d.numberedReports);
     ASSERT_EQ(d.reports.size(), 1u);
     const HidReport& in = d.reports[0];
+    EXPECT_EQ(in.type, HidReportType::Input);
     EXPECT_EQ(in.bitLength, 24u);
-    ASSERT_EQ(in.fields.size(), 3u);
-    EXPECT_EQ(in.fields[0].usageOfElement(2), usage(9, 3));
-    EXPECT_EQ(in.fields[1].bitSize, 5u);
-    const HidField& axes = in.fields[2];
-    EXPECT_EQ(axes.bitOffset, 8u);
-    EXPECT_EQ(axes.logicalMinimum, -127);
-    EXPECT_EQ(axes.logicalMaximum, 127);
-    EXPECT_TRUE(axes.isRelative());
-    EXPECT_EQ(axes.usageOfElement(0), usage(1, 0x30));
-    EXPECT_EQ(axes.usageOfElement(1), usage(1, 0x31));
+    EXPECT_EQ(in.fields, (std::vector<HidField>{
+                             field({0, 1, 3, kData, 0x09, usage(9, 1), usage(9, 3), true, 0, 1}),
+                             field({3, 5, 1, kConstant, 0x09, 0, 0, false, 0, 1}),
+                             // X and Y: declared one by one, no range of their own
+                             field({8, 8, 2, kData | HidFieldFlag::Relative, 0x01, usage(1, 0x30),
+                                    usage(1, 0x31), false, -127, 127}),
+                         }));
 }
 
 TEST(HidDescriptor, GamepadHatHasNullStatePhysicalRangeAndUnit) {
@@ -197,3 +228,137 @@ TEST(HidDescriptor, TruncationsAndNoiseNeverReadOutOfBounds) {
     }
     EXPECT_GT(rejected, 1000);
 }
+
+}  // namespace
+
+namespace {
+
+// A one-byte Unit Exponent of 0x08..0x0F is a signed nibble; other values are plain signed
+// numbers of their size.
+TEST(HidDescriptor, UnitExponentsReadAsTheirSignedValue) {
+    const auto exponentOf = [](std::initializer_list<std::uint8_t> item) {
+        Bytes d(item);
+        d.insert(d.end(), {0x75, 0x08, 0x95, 0x01, 0x81, 0x02});
+        return parsed(d).reports.at(0).fields.at(0).unitExponent;
+    };
+    EXPECT_EQ(exponentOf({0x55, 0x0E}), -2);
+    EXPECT_EQ(exponentOf({0x55, 0x08}), -8);
+    EXPECT_EQ(exponentOf({0x55, 0x07}), 7);
+    EXPECT_EQ(exponentOf({0x55, 0xFE}), -2);
+    EXPECT_EQ(exponentOf({0x55, 0x88}), -120);
+    EXPECT_EQ(exponentOf({0x56, 0xFE, 0xFF}), -2);
+    EXPECT_EQ(exponentOf({0x56, 0x0E, 0x00}), 14) << "two bytes are never a nibble";
+}
+
+// Push saves the report id and Pop brings it back, the id 0 of before the first Report ID
+// item included: a data item must never land in a report 0 of a numbered descriptor.
+TEST(HidDescriptor, PushAndPopCannotBringBackReportIdZero) {
+    EXPECT_TRUE(errorOf({0xA4, 0x85, 0x01, 0xB4, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02})
+                    .contains("main item at byte 8 has no report id"));
+    EXPECT_TRUE(errorOf({0x75, 0x08, 0x95, 0x01, 0xA4, 0x85, 0x01, 0xB4, 0x81, 0x02, 0x85, 0x02,
+                         0x81, 0x02})
+                    .contains("main item at byte 8 has no report id"));
+    // Popping back to another real id is fine.
+    const HidReportDescriptor d = parsed(
+        {0x75, 0x08, 0x95, 0x01, 0x85, 0x01, 0xA4, 0x85, 0x02, 0x81, 0x02, 0xB4, 0x81, 0x02});
+    ASSERT_EQ(d.reports.size(), 2u);
+    EXPECT_EQ(d.reports[0].id, 2);
+    EXPECT_EQ(d.reports[1].id, 1);
+}
+
+TEST(HidDescriptor, AUsageRangeBelongsToItsOwnFieldOnly) {
+    const HidReportDescriptor d =
+        parsed({0x05, 0x09, 0x19, 0x01, 0x29, 0x03, 0x75, 0x01, 0x95, 0x03, 0x81, 0x02,
+                0x05, 0x01, 0x09, 0x30, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0x81, 0x02});
+    const std::vector<HidField>& fields = d.reports.at(0).fields;
+    ASSERT_EQ(fields.size(), 3u);
+    EXPECT_TRUE(fields[0].hasUsageRange);
+    EXPECT_EQ(fields[0].usageMaximum, usage(9, 3));
+    for (std::size_t i = 1; i < 3; ++i) {
+        EXPECT_FALSE(fields[i].hasUsageRange) << i;
+        EXPECT_EQ(fields[i].usageMinimum, 0u) << i;
+        EXPECT_EQ(fields[i].usageMaximum, 0u) << i;
+    }
+    EXPECT_TRUE(fields[2].usages.empty()) << "usages end with their main item";
+}
+
+TEST(HidDescriptor, AUsageRangeIsKeptWholeOrRefused) {
+    // 4096 usages: the most one field may have, and all of them are there.
+    const HidReportDescriptor d =
+        parsed({0x19, 0x00, 0x2A, 0xFF, 0x0F, 0x75, 0x10, 0x95, 0x01, 0x81, 0x00});
+    const HidField& f = d.reports.at(0).fields.at(0);
+    EXPECT_EQ(f.usages.size(), 4096u);
+    EXPECT_EQ(f.usageMaximum, 0xFFFu);
+    EXPECT_EQ(f.usages.back(), f.usageMaximum);
+
+    EXPECT_TRUE(errorOf({0x19, 0x00, 0x2A, 0xFF, 0xFF, 0x75, 0x10, 0x95, 0x01, 0x81, 0x00})
+                    .contains("declares 65536 usages; a field may have 4096"));
+    EXPECT_TRUE(errorOf({0x19, 0x00, 0x29, 0x01, 0x19, 0x00, 0x2A, 0xFF, 0x0F})
+                    .contains("declares 4096 usages"))
+        << "ranges of one field add up";
+    Bytes oneByOne;
+    for (int i = 0; i <= 4096; ++i) {
+        oneByOne.insert(oneByOne.end(), {0x09, 0x30});
+    }
+    EXPECT_TRUE(errorOf(oneByOne).contains("more than 4096 usages"));
+}
+
+// What one interface may cost: a descriptor that passes the per-report limit hundreds of
+// times over is refused before anything is built from it.
+TEST(HidDescriptor, AnInterfaceBeyondItsLimitsIsRefused) {
+    const Bytes bits = descriptors::wideBitReports();
+    ASSERT_EQ(bits.size(), 3831u);
+    EXPECT_TRUE(errorOf(bits).contains("more than 16384 variables"));
+    EXPECT_TRUE(errorOf(descriptors::wideArrayReports()).contains("more than 16384 variables"));
+
+    // Padding is no variable, but its bytes count: 16 full reports fit, 17 do not.
+    const auto padding = [](int reports) {
+        Bytes d{0x75, 0x08, 0x96, 0x00, 0x10};
+        for (int id = 1; id <= reports; ++id) {
+            d.insert(d.end(), {0x85, static_cast<std::uint8_t>(id), 0x81, 0x01});
+        }
+        return d;
+    };
+    EXPECT_EQ(parsed(padding(16)).reports.size(), 16u);
+    EXPECT_TRUE(errorOf(padding(17)).contains("beyond 65536 bytes in all"));
+
+    // Four reports of 4096 array usages are exactly the variables allowed.
+    Bytes four{0x75, 0x10, 0x95, 0x01};
+    for (int id = 1; id <= 4; ++id) {
+        four.insert(four.end(), {0x85, static_cast<std::uint8_t>(id), 0x19, 0x00, 0x2A, 0xFF, 0x0F,
+                                 0x81, 0x00});
+    }
+    EXPECT_EQ(parsed(four).reports.size(), 4u);
+}
+
+TEST(HidDescriptor, BadSizesCountsAndNesting) {
+    // 0-bit fields declare nothing; 32-bit fields are whole.
+    HidReportDescriptor d = parsed({0x75, 0x00, 0x95, 0x08, 0x81, 0x02, 0x75, 0x20, 0x95, 0x01,
+                                    0x27, 0xFF, 0xFF, 0xFF, 0x7F, 0x81, 0x02});
+    ASSERT_EQ(d.reports.at(0).fields.size(), 1u);
+    EXPECT_EQ(d.reports[0].fields[0].bitSize, 32u);
+    EXPECT_EQ(d.reports[0].fields[0].logicalMaximum, 0x7FFFFFFF);
+
+    EXPECT_TRUE(errorOf({0x75, 0x20, 0x96, 0xFF, 0xFF, 0x81, 0x02}).contains("grows beyond 4096"));
+    EXPECT_TRUE(errorOf({0x77, 0xFF, 0xFF, 0xFF, 0xFF, 0x95, 0x01, 0x81, 0x02})
+                    .contains("grows beyond 4096"));
+    EXPECT_TRUE(errorOf({0x97, 0x00, 0x00, 0x01, 0x00}).contains("Report Count 65536"));
+
+    Bytes nested;
+    for (int i = 0; i < 1000; ++i) {
+        nested.insert(nested.end(), {0xA1, 0x00});
+    }
+    nested.insert(nested.end(), {0x75, 0x08, 0x95, 0x01, 0x81, 0x02});
+    EXPECT_TRUE(errorOf(nested).contains("a collection opened at byte 1998 is never closed"));
+    nested.insert(nested.end(), 1000, 0xC0);
+    EXPECT_EQ(parsed(nested).reports.at(0).bitLength, 8u);
+
+    // A Push without its Pop leaves nothing behind that matters.
+    d = parsed({0xA4, 0x75, 0x08, 0x95, 0x01, 0x81, 0x02, 0xA4});
+    EXPECT_EQ(d.reports.at(0).bitLength, 8u);
+    EXPECT_TRUE(errorOf({0x75, 0x08, 0xB4}).contains("Pop at byte 2 without a matching Push"));
+    // A long item whose data runs past the end.
+    EXPECT_TRUE(errorOf({0x75, 0x08, 0xFE, 0xFF, 0x00, 0x01}).contains("truncated long item"));
+}
+
+}  // namespace
