@@ -51,7 +51,10 @@ void AgentInterface::build(const HidReportDescriptor& descriptor, int reportBase
     variables.clear();
     for (const HidReport& layout : descriptor.reports) {
         const int local = static_cast<int>(reports.size());
-        reports.push_back(AgentReport{reportBase + local, layout, false});
+        AgentReport report;
+        report.index = reportBase + local;
+        report.layout = layout;
+        report.firstVariable = variables.size();
         for (std::uint32_t f = 0; f < layout.fields.size(); ++f) {
             const HidField& field = layout.fields[f];
             if (field.isConstant()) {
@@ -87,6 +90,8 @@ void AgentInterface::build(const HidReportDescriptor& descriptor, int reportBase
                 }
             }
         }
+        report.variableCount = variables.size() - report.firstVariable;
+        reports.push_back(std::move(report));
     }
     mostRecent.assign(reports.size(), Bytes{});
     mostRecentArrival.assign(reports.size(), ArrivalTime{0});
@@ -113,40 +118,45 @@ Bytes AgentInterface::payloadOf(const Bytes& whole) const {
 }
 
 void AgentInterface::unpack(int localReport, const Bytes& payload) {
-    const HidReport& layout = reports.at(static_cast<std::size_t>(localReport)).layout;
-    for (AgentVariable& v : variables) {
-        if (v.localReport != localReport) {
-            continue;
-        }
+    const AgentReport& report = reports.at(static_cast<std::size_t>(localReport));
+    const std::size_t end = report.firstVariable + report.variableCount;
+    for (std::size_t p = report.firstVariable; p < end;) {
+        AgentVariable& v = variables[p];
         const bool isSigned = v.logicalMinimum < 0;
         if (!v.arrayUsage) {
             v.value = extendValue(readBits(payload, v.bitOffset, v.bitSize), v.bitSize, isSigned);
+            ++p;
             continue;
         }
-        // An array element holds logicalMinimum + the position of the usage it selects.
-        const HidField& field = layout.fields[v.fieldNumber];
-        const std::int64_t wanted = std::int64_t{v.logicalMinimum} + v.arrayPosition;
-        v.value = 0;
+        // An array field's usages are a run of variables from position 0 on; an element
+        // holds logicalMinimum + the position of the usage it selects. One pass over the
+        // elements sets them all.
+        const HidField& field = report.layout.fields[v.fieldNumber];
+        const std::size_t usages = field.usages.size();
+        for (std::size_t u = 0; u < usages; ++u) {
+            variables[p + u].value = 0;
+        }
         for (std::uint32_t e = 0; e < field.count; ++e) {
-            const std::int32_t element =
+            const std::int64_t element =
                 extendValue(readBits(payload, field.bitOffset + e * field.bitSize, field.bitSize),
                             field.bitSize, isSigned);
-            if (element == wanted) {
-                v.value = 1;
-                break;
+            const std::int64_t position = element - v.logicalMinimum;
+            if (position >= 0 && position < static_cast<std::int64_t>(usages)) {
+                variables[p + static_cast<std::size_t>(position)].value = 1;
             }
         }
+        p += usages;
     }
 }
 
 Bytes AgentInterface::pack(int localReport) const {
-    const HidReport& layout = reports.at(static_cast<std::size_t>(localReport)).layout;
+    const AgentReport& report = reports.at(static_cast<std::size_t>(localReport));
+    const HidReport& layout = report.layout;
     Bytes payload(layout.payloadBytes(), 0);
     std::vector<std::uint32_t> arrayFill(layout.fields.size(), 0);  // elements used per field
-    for (const AgentVariable& v : variables) {
-        if (v.localReport != localReport) {
-            continue;
-        }
+    const std::size_t end = report.firstVariable + report.variableCount;
+    for (std::size_t p = report.firstVariable; p < end; ++p) {
+        const AgentVariable& v = variables[p];
         if (!v.arrayUsage) {
             writeBits(payload, v.bitOffset, v.bitSize, static_cast<std::uint32_t>(v.value));
             continue;

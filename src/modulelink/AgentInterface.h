@@ -45,6 +45,9 @@ struct AgentReport {
     bool everArrived = false;
     // The one wait of up to TimeOut for the first report has been made.
     bool waitedForFirst = false;
+    // Its variables: a run of the interface's list, so a read touches only its own.
+    std::size_t firstVariable = 0;
+    std::size_t variableCount = 0;
 };
 
 // An input report taken from the transport that no read has taken yet.
@@ -71,7 +74,8 @@ struct AgentInterface {
     int localReportOfInput(std::uint8_t id) const;
     // The report's payload (after the id byte) from a whole report.
     Bytes payloadOf(const Bytes& whole) const;
-    // Fills the report's variables from a payload, and builds a payload from them.
+    // Fills the report's variables from a payload, and builds a payload from them; either
+    // costs only the report's own fields.
     void unpack(int localReport, const Bytes& payload);
     Bytes pack(int localReport) const;
 };

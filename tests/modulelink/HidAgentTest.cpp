@@ -2,6 +2,8 @@
 
 #include "AgentFixture.h"
 #include "Descriptors.h"
+#include "modulelink/AgentInterface.h"
+#include "modulelink/HidDescriptor.h"
 
 using namespace modulelink;
 using test::AgentFixture;
@@ -368,4 +370,89 @@ TEST_F(AgentFixture, AFirstReportThatComesLateIsReadAfterTheWaitWasSpent) {
     device.send({0x42, 0, 0, 0});
     EXPECT_TRUE(agent.ReadCurrentReport());
     EXPECT_EQ(agent.GetUnscaledValue(data1), 0x42);
+}
+
+TEST_F(AgentFixture, AnInterfaceBeyondTheLimitsIsRefusedWithAMessageAndTheOthersOpen) {
+    addDevice(descriptors::wideBitReports());
+    addDevice(descriptors::wideArrayReports());
+    addDevice(kTeamModule);
+    ASSERT_TRUE(openAll());
+    EXPECT_EQ(agent.OpenInterfaceCount(), 1) << "only the team module";
+    ASSERT_EQ(statusMessages.size(), 2u);
+    EXPECT_EQ(statusMessages[0],
+              "The HID interface dev:1 has no usable report descriptor: the reports hold more "
+              "than 16384 variables at byte 15");
+    EXPECT_TRUE(statusMessages[1].startsWith("The HID interface dev:2"));
+    EXPECT_TRUE(statusMessages[1].contains("more than 16384 variables"));
+}
+
+// Reading a report unpacks that report's fields only, so a team module's small report costs
+// the same whatever else its interface declares; every variable belongs to exactly one run.
+TEST(AgentInterface, EachReportOwnsOneRunOfVariables) {
+    for (const Bytes* descriptor : {&descriptors::kBootKeyboard, &descriptors::kMouseAndMediaKeys,
+                                    &descriptors::kGamepad, &kTeamModule}) {
+        const HidDescriptorResult parsed = parseHidDescriptor(*descriptor);
+        ASSERT_TRUE(parsed.ok);
+        AgentInterface intf;
+        intf.build(parsed.descriptor, 10, 100);
+        std::size_t next = 0;
+        for (std::size_t r = 0; r < intf.reports.size(); ++r) {
+            const AgentReport& report = intf.reports[r];
+            EXPECT_EQ(report.firstVariable, next);
+            for (std::size_t p = next; p < next + report.variableCount; ++p) {
+                EXPECT_EQ(intf.variables[p].localReport, static_cast<int>(r));
+                EXPECT_EQ(intf.variables[p].index, 100 + static_cast<int>(p));
+            }
+            next += report.variableCount;
+        }
+        EXPECT_EQ(next, intf.variables.size());
+    }
+}
+
+TEST(AgentInterface, UnpackingOneReportLeavesTheOthersAlone) {
+    const HidDescriptorResult parsed = parseHidDescriptor(descriptors::kMouseAndMediaKeys);
+    ASSERT_TRUE(parsed.ok);
+    AgentInterface intf;
+    intf.build(parsed.descriptor, 0, 0);
+    for (AgentVariable& v : intf.variables) {
+        v.value = 77;
+    }
+    const int mouse = intf.localReportOfInput(1);
+    intf.unpack(mouse, {0x01, 0xFF, 0x00, 0x00});
+    for (const AgentVariable& v : intf.variables) {
+        if (v.localReport == mouse) {
+            EXPECT_NE(v.value, 77);
+        } else {
+            EXPECT_EQ(v.value, 77) << "usage " << std::hex << v.usage;
+        }
+    }
+}
+
+// An array element selects logicalMinimum + position; elements outside the usages select
+// nothing, and one usage named twice is simply present.
+TEST_F(AgentFixture, ArrayElementsCountFromTheLogicalMinimum) {
+    const Bytes descriptor = {0x05, 0x09, 0x19, 0x01, 0x29, 0x04, 0x15, 0x10,
+                              0x25, 0x13, 0x75, 0x08, 0x95, 0x03, 0x81, 0x00};
+    test::ScriptedDevice& device = addDevice(descriptor);
+    ASSERT_TRUE(openAll());
+    std::vector<int> buttons;
+    for (int b = 1; b <= 4; ++b) {
+        buttons.push_back(agent.FindVariable(9, b, 0, false));
+    }
+    const auto present = [&] {
+        std::vector<int> values;
+        for (int v : buttons) {
+            values.push_back(agent.GetUnscaledValue(v));
+        }
+        return values;
+    };
+    device.send({0x11, 0x13, 0x11});
+    ASSERT_TRUE(read(buttons[0]));
+    EXPECT_EQ(present(), (std::vector<int>{0, 1, 0, 1}));
+    device.send({0x00, 0x14, 0xFF});  // below, above, far above the declared range
+    ASSERT_TRUE(read(buttons[0]));
+    EXPECT_EQ(present(), (std::vector<int>{0, 0, 0, 0}));
+    device.send({0x10, 0x00, 0x00});
+    ASSERT_TRUE(read(buttons[0]));
+    EXPECT_EQ(present(), (std::vector<int>{1, 0, 0, 0}));
 }
