@@ -14,27 +14,38 @@ namespace {
 
 enum class Got { Line, End, TooLong, Error };
 
-// Takes the next line from the device without its line end, reading at most
-// kMaxLineBytes plus the line end.
+// Takes the next line from the device without its line end (CR LF, LF, or a lone CR as
+// old Macintosh editors wrote), reading at most kMaxLineBytes plus the line end.
 Got nextLine(QIODevice& device, QByteArray& line) {
-    if (device.atEnd()) {
-        return Got::End;
+    line.clear();
+    bool any = false;
+    char c = 0;
+    while (device.getChar(&c)) {
+        any = true;
+        if (c == '\n') {
+            return Got::Line;
+        }
+        if (c == '\r') {
+            char after = 0;
+            if (device.peek(&after, 1) == 1 && after == '\n') {
+                device.skip(1);
+            }
+            return Got::Line;
+        }
+        if (line.size() == kMaxLineBytes) {
+            return Got::TooLong;
+        }
+        line.append(c);
     }
-    line = device.readLine(kMaxLineBytes + 3);
-    if (line.isEmpty() && !device.atEnd()) {
+    if (!device.atEnd()) {
         return Got::Error;
     }
-    const bool ended = line.endsWith('\n');
-    if (ended) {
-        line.chop(1);
-    }
-    if (line.endsWith('\r')) {
-        line.chop(1);
-    }
-    if (line.size() > kMaxLineBytes || (!ended && !device.atEnd())) {
-        return Got::TooLong;
-    }
-    return Got::Line;
+    return any ? Got::Line : Got::End;
+}
+
+// Each line on its own: one damaged line of a UTF-8 file must not garble the others.
+QString decodeLine(const QByteArray& bytes) {
+    return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : fromWindows1252(bytes);
 }
 
 }  // namespace
@@ -58,12 +69,8 @@ SetupFileLines SetupFileLines::collect(NextLine next) {
     if (!raw.empty() && raw.front().startsWith("\xEF\xBB\xBF")) {
         raw.front().remove(0, 3);
     }
-    bool utf8 = true;
     for (const QByteArray& bytes : raw) {
-        utf8 = utf8 && isValidUtf8(bytes);
-    }
-    for (const QByteArray& bytes : raw) {
-        result.lines_ << (utf8 ? QString::fromUtf8(bytes) : fromWindows1252(bytes));
+        result.lines_ << decodeLine(bytes);
     }
     return result;
 }

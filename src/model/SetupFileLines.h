@@ -8,9 +8,9 @@ namespace model {
 
 // The lines of a set-up file that a reader uses, taken from the file in one bounded pass:
 // at most the first 86 lines of at most kMaxLineBytes each, so neither a huge file nor one
-// without line breaks costs more than a little memory. Lines end with CR LF or LF. The
-// text is UTF-8 (a leading byte-order mark is dropped), or Windows-1252 when the bytes are
-// not valid UTF-8.
+// without line breaks costs more than a little memory. Lines end with CR LF, LF or CR.
+// Each line is UTF-8 (a leading byte-order mark is dropped), or Windows-1252 when its bytes
+// are not valid UTF-8.
 class SetupFileLines {
   public:
     // Why the lines stop before line 86.

@@ -23,6 +23,20 @@ QString text(QString value) {
     return value;
 }
 
+// A value longer than a reader takes is cut between two characters: a pasted essay as a
+// name must not make the whole file unreadable.
+QByteArray lineBytes(const QString& line) {
+    QByteArray bytes = line.toUtf8();
+    if (bytes.size() > kMaxLineBytes) {
+        qsizetype cut = kMaxLineBytes;
+        while (cut > 0 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) {
+            --cut;  // a continuation byte: the character began before the cut
+        }
+        bytes.truncate(cut);
+    }
+    return bytes;
+}
+
 }  // namespace
 
 QByteArray setupFileBytes(const MatchSettings& s) {
@@ -48,7 +62,7 @@ QByteArray setupFileBytes(const MatchSettings& s) {
     }
     QByteArray bytes;
     for (const QString& line : lines) {
-        bytes += line.toUtf8() + "\r\n";
+        bytes += lineBytes(line) + "\r\n";
     }
     return bytes;
 }

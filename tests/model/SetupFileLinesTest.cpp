@@ -59,12 +59,33 @@ TEST(SetupFileLines, ReadsUtf8AndDropsAByteOrderMark) {
     EXPECT_EQ(lines.line(3), QString::fromUtf8("€uro"));
 }
 
-TEST(SetupFileLines, ReadsTheWholeFileAsWindows1252WhenAnyLineIsNotUtf8) {
-    const SetupFileLines lines =
-        SetupFileLines::fromBytes("Caf\xC3\xA9\r\nM\xFCller\r\n\x80uro\r\n");
-    EXPECT_EQ(lines.line(1), QString::fromUtf8("CafÃ©")) << "one encoding for the whole file";
-    EXPECT_EQ(lines.line(2), QString::fromUtf8("Müller"));
-    EXPECT_EQ(lines.line(3), QString::fromUtf8("€uro"));
+// Each line is decoded on its own: a file of the earlier Windows console reads as
+// Windows-1252 line by line, and one damaged line of a UTF-8 file garbles that line only.
+TEST(SetupFileLines, DecidesTheEncodingLineByLine) {
+    SetupFileLines lines = SetupFileLines::fromBytes("M\xFCller\r\n\x80uro\r\nplain\r\n");
+    EXPECT_EQ(lines.line(1), QString::fromUtf8("Müller"));
+    EXPECT_EQ(lines.line(2), QString::fromUtf8("€uro"));
+    EXPECT_EQ(lines.line(3), "plain");
+
+    lines = SetupFileLines::fromBytes(
+        "\xEF\xBB\xBFZo\xC3\xAB\r\nCaf\xC3\xA9 \xFF\r\nJos\xC3\xA9\r\nM\xC3\xBCller\r\n");
+    EXPECT_EQ(lines.line(1), QString::fromUtf8("Zoë"));
+    EXPECT_EQ(lines.line(2), QString::fromUtf8("CafÃ© ÿ")) << "the damaged line alone";
+    EXPECT_EQ(lines.line(3), QString::fromUtf8("José"));
+    EXPECT_EQ(lines.line(4), QString::fromUtf8("Müller"));
+}
+
+// Classic Macintosh editors end lines with CR alone; mixed ends in one file are fine too.
+TEST(SetupFileLines, ACarriageReturnAloneEndsALine) {
+    const SetupFileLines lines = SetupFileLines::fromBytes("one\rtwo\r\rfour\r\nfive\nsix\r");
+    ASSERT_EQ(lines.count(), 6);
+    EXPECT_EQ(lines.line(1), "one");
+    EXPECT_EQ(lines.line(2), "two");
+    EXPECT_EQ(lines.line(3), "");
+    EXPECT_EQ(lines.line(4), "four");
+    EXPECT_EQ(lines.line(5), "five");
+    EXPECT_EQ(lines.line(6), "six");
+    EXPECT_EQ(lines.stop(), Stop::EndOfFile);
 }
 
 TEST(SetupFileLines, ALineAtTheLimitIsTakenAndOneByteMoreStopsTheLines) {
