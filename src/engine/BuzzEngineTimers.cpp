@@ -12,7 +12,6 @@ namespace {
 // The set-up menu's length boxes.
 constexpr int kTossUpBox = 7;
 constexpr int kBonusBox = 8;
-constexpr int kTimeOutBox = 9;
 constexpr int kAuxiliaryBox = 10;
 }  // namespace
 

@@ -7,7 +7,7 @@ namespace model {
 
 QString findInFolder(const QString& folder, const QString& name) {
     const QDir dir(folder);
-    const QString exact = dir.filePath(name);
+    QString exact = dir.filePath(name);
     if (QFileInfo(exact).isFile()) {
         return exact;
     }

@@ -149,7 +149,7 @@ void SetupFiles::KillFile() {
 }
 
 SetupReadResult SetupFiles::read(const QString& path, SetupReader reader) {
-    const SetupReadResult result =
+    SetupReadResult result =
         applySetupFile(SetupFileLines::read(path), reader, settings_, state_, target_);
     if (result.status == SetupReadResult::Status::WrongHeader) {
         platform_.messageBox(kHeaderText, ui::MsgButtons::OK, ui::MsgIcon::Warning, kHeaderTitle);

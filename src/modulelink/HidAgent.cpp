@@ -185,6 +185,7 @@ bool HidAgent::isAttached(const std::string& path) {
 
 std::vector<std::string> HidAgent::noticeRemovals(const std::vector<HidDeviceInfo>& infos) {
     std::vector<std::string> present;
+    present.reserve(infos.size());
     for (const HidDeviceInfo& info : infos) {
         present.push_back(info.path);
     }

@@ -151,12 +151,9 @@ class Parser {
         for (std::uint32_t i = 0; i < item.size; ++i) {
             item.unsignedData |= std::uint32_t{bytes_[pos_ + 1 + i]} << (8 * i);
         }
-        item.signedData = static_cast<std::int32_t>(item.unsignedData);
-        if (item.size == 1) {
-            item.signedData = static_cast<std::int8_t>(item.unsignedData);
-        } else if (item.size == 2) {
-            item.signedData = static_cast<std::int16_t>(item.unsignedData);
-        }
+        // One and two data bytes extend from their top bit; four bytes are the whole number.
+        const std::uint32_t sign = item.size == 0 ? 0 : 1u << (8 * item.size - 1);
+        item.signedData = static_cast<std::int32_t>((item.unsignedData ^ sign) - sign);
         pos_ += 1 + item.size;
         switch (item.type) {
             case kMain:
