@@ -1,9 +1,14 @@
 # Shared compile settings and the helpers that every folder uses.
 
 function(qvx_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
-                                           -Wno-missing-field-initializers
-                                           -Wno-maybe-uninitialized)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")  # the fuzz build
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow-uncaptured-local
+                                             -Wno-missing-field-initializers)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow=local
+                                             -Wno-missing-field-initializers
+                                             -Wno-maybe-uninitialized)
+  endif()
   if(QVX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

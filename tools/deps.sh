@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the console needs to build, test and run.
+# Installs the Debian packages the console needs to build, test and run; with "checks",
+# also those of the fuzzers and the static checks (clang, its libFuzzer runtime, clang-tidy).
 # As root it installs what is missing; otherwise it prints the apt-get line and fails.
 set -euo pipefail
 
@@ -8,6 +9,9 @@ packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimed
           libhidapi-dev libgtest-dev libbenchmark-dev fonts-liberation
           xvfb xdotool imagemagick clang-format
           tesseract-ocr tesseract-ocr-eng desktop-file-utils appstream)
+if [ "${1:-}" = checks ]; then
+    packages+=(clang libclang-rt-14-dev clang-tidy)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
