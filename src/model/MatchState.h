@@ -50,9 +50,12 @@ struct MatchState {
     int questionNumber = 0;
 
     // Models by kind.
-    bool isOneTeamModel() const { return modelNumber == 4097 || modelNumber == 272; }
-    bool isRfModel() const { return modelNumber == 712 || modelNumber == 812; }
-    bool isTwoTeamModel() const { return modelNumber == 2012 || modelNumber == 512; }
+    static bool isOneTeamModel(int model) { return model == 4097 || model == 272; }
+    static bool isRfModel(int model) { return model == 712 || model == 812; }
+    static bool isTwoTeamModel(int model) { return model == 2012 || model == 512; }
+    bool isOneTeamModel() const { return isOneTeamModel(modelNumber); }
+    bool isRfModel() const { return isRfModel(modelNumber); }
+    bool isTwoTeamModel() const { return isTwoTeamModel(modelNumber); }
     // The RF receiver whose presses from before an arm may still arrive just after it: the
     // boards let it settle (tmrDelay) and drain it at the reset click. Model 812 is taken as
     // an RF interface at start-up but has no such window.

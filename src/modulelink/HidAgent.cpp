@@ -220,7 +220,9 @@ void HidAgent::enumerationTick() {
     const std::vector<HidDeviceInfo> infos = transport_.enumerate(searchVendor());
     const std::vector<std::string> before = noticeRemovals(infos);
     for (const HidDeviceInfo& info : infos) {
-        if (!contains(before, info.path)) {
+        // An earlier arrival's handler can run event loops in which this device already
+        // went again (and was reported removed): then its arrival is news no longer.
+        if (!contains(before, info.path) && contains(knownPaths_, info.path)) {
             emit DeviceArrived(info.productId, QString::fromStdString(info.path));
         }
     }

@@ -127,6 +127,7 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     if (state_.modelNumber == 901) {
         state_.modelNumber = 4097;
     }
+    const int openedModel = state_.modelNumber;  // another opening may change it meanwhile
     state_.inputBufferCount = 32;
     platform_.beep();
 
@@ -162,24 +163,36 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     for (int i = 0; i < kStaleReportDrains; ++i) {
         ReportReader();
     }
-    if (!module->ReadAllReports()) {
+    // The drains' messages run event loops, in which this interface can close (its object
+    // gone with it) and others open: go on with this interface's object only.
+    module = moduleOfHandle(handle);
+    if (module == nullptr || !module->ReadAllReports()) {
         platform_.beep();
         AddToResults(
             "+ + + Unable to READ from device! Please disconnect and reconnect this unit. + + +");
         return;
     }
-    assignTeamSlots(handle, module->Data1().UnScaledValue());
+    assignTeamSlots(handle, openedModel, module->Data1().UnScaledValue());
+}
+
+TFourCh* ModuleLink::moduleOfHandle(std::int32_t handle) const {
+    for (const auto& module : ModuleCollection) {
+        if (module->HasHandle(handle) && !module->IsAllUnbound()) {
+            return module.get();
+        }
+    }
+    return nullptr;
 }
 
 // The module's identity bits (Data1 bits 7-5 of its first report) pick its team slots.
-void ModuleLink::assignTeamSlots(std::int32_t handle, int data1) {
+void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1) {
     const int s = data1 & 0xE0;
     std::vector<int> served;  // 1-based slots
     QString line;
-    if (state_.isRfModel()) {
+    if (model::MatchState::isRfModel(modelNumber)) {
         served = {1, 2, 3, 4};
         line = "  RF Wireless Interface is connected and working.";
-    } else if (state_.isTwoTeamModel()) {
+    } else if (model::MatchState::isTwoTeamModel(modelNumber)) {
         const int first = s == 0xE0 ? 1 : s == 0xA0 ? 3 : s == 0x80 ? 5 : 0;
         if (first != 0) {
             served = {first, first + 1};
@@ -187,7 +200,7 @@ void ModuleLink::assignTeamSlots(std::int32_t handle, int data1) {
                        .arg(first)
                        .arg(first + 1);
         }
-    } else if (state_.isOneTeamModel()) {
+    } else if (model::MatchState::isOneTeamModel(modelNumber)) {
         const int slot = 8 - (s >> 5);
         served = {slot};
         line = QString("  Team Interface %1 is connected and working.").arg(slot);
@@ -212,7 +225,7 @@ void ModuleLink::waitForClockTick() {
 
 void ModuleLink::DeviceArrived(int, const QString&) {
     platform_.beep();
-    if (!activating) {
+    if (!activating && !state_.shutdownInProgress) {
         agent_.OpenMatchingDevices();
     }
 }
@@ -312,9 +325,11 @@ void ModuleLink::ReportSender() {
 }
 
 void ModuleLink::ReportReader() {
-    for (const auto& module : ModuleCollection) {
-        if (module->ReadAllReports()) {
-            module->Data1().UnScaledValue();
+    // By position, looked up afresh: the message runs an event loop in which modules can
+    // come and go.
+    for (int i = 1; i <= moduleCount(); ++i) {
+        if (moduleAt(i)->ReadAllReports()) {
+            moduleAt(i)->Data1().UnScaledValue();
         } else {
             platform_.messageBox("Error reading team information.");
         }

@@ -96,7 +96,9 @@ class ModuleLink final : public QObject, public ModuleExchange {
     TFourCh* moduleAt(int position) const;
     // Writes one command to one module; an arm or a reset clears its latched press.
     bool writeCommand(TFourCh& module, std::int16_t command);
-    void assignTeamSlots(std::int32_t handle, int data1);
+    // The object of an open interface (nothing once it closed).
+    TFourCh* moduleOfHandle(std::int32_t handle) const;
+    void assignTeamSlots(std::int32_t handle, int modelNumber, int data1);
     void waitForClockTick();
     void showTitleFormUnlessShuttingDown();
     void ReportsWaiting();

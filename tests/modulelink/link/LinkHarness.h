@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <memory>
 
+#include "FaultyTransport.h"
 #include "ManualClock.h"
 #include "QtPrinters.h"
 #include "RecordingPlatform.h"
@@ -63,31 +64,39 @@ class HandModule final : public modulelink::SimDevice {
 };
 
 // The module link over virtual modules and the real HID agent, with the windows around it
-// replaced by counters.
+// replaced by counters. The modules are reached through a transport that fails on demand;
+// `watch` sees the agent before the module link connects to it, so it hears every event
+// before the link's handlers run.
 struct LinkHarness : modulelink::StartupHost {
     ManualClock clock;
     model::MatchState state;
     RecordingPlatform platform;
     std::unique_ptr<sim::VirtualModuleSet> modules;
+    std::unique_ptr<FaultyTransport> transport;
     std::unique_ptr<modulelink::HidAgent> agent;
     std::unique_ptr<modulelink::ModuleLink> link;
     int titleShows = 0, titleHides = 0, titleUnloads = 0;
     int menuShows = 0, rescueSaves = 0, menuUnloads = 0;
 
-    explicit LinkHarness(const QString& list) {
+    explicit LinkHarness(const QString& list,
+                         const std::function<void(modulelink::HidAgent&)>& watch = {}) {
         modules = sim::VirtualModuleSet::create(list).modules;
         if (!modules) {
             modules = std::make_unique<sim::VirtualModuleSet>(std::vector<sim::ModuleSpec>{});
         }
-        connect();
+        connect(watch);
     }
     // Modules whose reports are stamped by the test.
     LinkHarness(const std::vector<sim::ModuleSpec>& specs, modulelink::SimTransport::Stamp stamp) {
         modules = std::make_unique<sim::VirtualModuleSet>(specs, std::move(stamp));
-        connect();
+        connect({});
     }
-    void connect() {
-        agent = std::make_unique<modulelink::HidAgent>(modules->transport(), clock);
+    void connect(const std::function<void(modulelink::HidAgent&)>& watch) {
+        transport = std::make_unique<FaultyTransport>(modules->transport());
+        agent = std::make_unique<modulelink::HidAgent>(*transport, clock);
+        if (watch) {
+            watch(*agent);
+        }
         link = std::make_unique<modulelink::ModuleLink>(*agent, state, platform, clock, *this);
     }
 
