@@ -2,8 +2,6 @@
 // and the report check with decoding when a module shows a press.
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-
 #include "BenchConsole.h"
 #include "engine/PressDecoder.h"
 #include "ui/QtClock.h"
@@ -37,11 +35,3 @@ void BM_PollTenModulesWithAPressAndDecode(benchmark::State& s) {
 BENCHMARK(BM_PollTenModulesWithAPressAndDecode);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
