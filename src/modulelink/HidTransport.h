@@ -60,7 +60,9 @@ class HidConnection {
     virtual std::optional<ArrivalTime> nextArrival() { return std::nullopt; }
     // Called from any thread whenever a report or error was queued for readPending, so
     // the owner can wake its event loop. Set once, right after opening.
-    virtual void setArrivalWake(std::function<void()> wake) { (void)wake; }
+    // By value: the transports that use it keep it.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
+    virtual void setArrivalWake(std::function<void()> /*wake*/) {}
     // The next input report, waiting up to timeoutMs for one to arrive.
     virtual HidReadResult readWithin(int timeoutMs) = 0;
     // Sends an output report; data[0] is the report id (0 when reports are unnumbered).

@@ -34,7 +34,7 @@ void PictureBox::clear() {
 }
 
 QImage readWholeJpeg(const QString& path) {
-    constexpr qint64 kLargestPicture = 64 * 1024 * 1024;
+    constexpr qint64 kLargestPicture = qint64{64} * 1024 * 1024;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestPicture) {
         return {};
