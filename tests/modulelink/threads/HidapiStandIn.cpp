@@ -20,7 +20,7 @@ struct hid_device_ {
 namespace {
 
 struct Device {
-    standin::DeviceSpec spec;
+    standin::DeviceSpec description;
     int node = -1;  // write end of the FIFO
     bool gone = false;
     bool denied = false;
@@ -87,12 +87,12 @@ void reset() {
     overlaps = 0;
 }
 
-void attach(const DeviceSpec& spec) {
+void attach(const DeviceSpec& description) {
     auto d = std::make_unique<Device>();
-    d->spec = spec;
-    d->node = ::open(spec.path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    d->description = description;
+    d->node = ::open(description.path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     std::lock_guard lock(registryMutex);
-    devices[spec.path] = std::move(d);
+    devices[description.path] = std::move(d);
 }
 
 void detach(const std::string& path) {
@@ -159,14 +159,14 @@ hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short /*produc
     hid_device_info* first = nullptr;
     hid_device_info** next = &first;
     for (const auto& [path, d] : devices) {
-        if (d->gone || (vendor_id != 0 && d->spec.vendorId != vendor_id)) {
+        if (d->gone || (vendor_id != 0 && d->description.vendorId != vendor_id)) {
             continue;
         }
         auto* info = static_cast<hid_device_info*>(std::calloc(1, sizeof(hid_device_info)));
         info->path = ::strdup(path.c_str());
-        info->vendor_id = d->spec.vendorId;
-        info->product_id = d->spec.productId;
-        info->interface_number = d->spec.interfaceNumber;
+        info->vendor_id = d->description.vendorId;
+        info->product_id = d->description.productId;
+        info->interface_number = d->description.interfaceNumber;
         info->product_string = ::wcsdup(L"Team Module");
         info->manufacturer_string = ::wcsdup(L"Stand-in");
         *next = info;

@@ -18,7 +18,7 @@ struct DeviceSpec {
 };
 
 void reset();
-void attach(const DeviceSpec& spec);
+void attach(const DeviceSpec& description);
 // Unplugged: every call fails and the node hangs up.
 void detach(const std::string& path);
 // Opening fails as it does without permission on the node.
