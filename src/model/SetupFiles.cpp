@@ -184,7 +184,7 @@ ui::FileDialogRequest SetupFiles::dialogRequest(const QString& proposedName) {
 
 // The rescue file where the program writes, or else where a failed write put it.
 QString SetupFiles::rescueFilePath() {
-    const QString usual = findInFolder(platform_.writableFolder(), kRescueFileName);
+    QString usual = findInFolder(platform_.writableFolder(), kRescueFileName);
     const QString userData = platform_.userDataFolder();
     if (platform_.fileExists(usual) || userData.isEmpty()) {
         return usual;
@@ -196,7 +196,7 @@ QString SetupFiles::rescueFilePath() {
 // A shipped default set-up: one the operator put in the working folder first, else the one
 // that came with the program.
 QString SetupFiles::shippedFilePath(const QString& name) {
-    const QString own = findInFolder(platform_.workingFolder(), name);
+    QString own = findInFolder(platform_.workingFolder(), name);
     if (platform_.fileExists(own)) {
         return own;
     }
