@@ -157,36 +157,59 @@ Samples reportCheckMicros(int calls) {
     return samples;
 }
 
-Samples idleCpuPercent(int seconds) {
-    ui::QtClock clock;
-    BenchConsole console(clock, kModules);
-    console.engine->spacekey();
-    const auto cpuSeconds = [] {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-               double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-    };
-    Samples samples;
+namespace {
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// The event loop runs for the given seconds while the process's CPU time is read once a
+// second.
+CpuLoad sampleCpu(int seconds) {
+    CpuLoad load;
     QEventLoop loop;
     QElapsedTimer wall;
-    double lastCpu = cpuSeconds();
+    QElapsedTimer whole;
+    const double firstCpu = cpuSeconds();
+    double lastCpu = firstCpu;
     wall.start();
+    whole.start();
     QTimer sampler;
     sampler.setTimerType(Qt::PreciseTimer);
     QObject::connect(&sampler, &QTimer::timeout, [&] {
         const double cpu = cpuSeconds();
         const double elapsed = double(wall.nsecsElapsed()) / 1e9;
         wall.start();
-        samples.values.push_back(100.0 * (cpu - lastCpu) / elapsed);
+        load.perSecond.values.push_back(100.0 * (cpu - lastCpu) / elapsed);
         lastCpu = cpu;
-        if (int(samples.values.size()) == seconds) {
+        if (int(load.perSecond.values.size()) == seconds) {
+            load.wholeRun = 100.0 * (cpu - firstCpu) / (double(whole.nsecsElapsed()) / 1e9);
             loop.quit();
         }
     });
     sampler.start(1000);
     loop.exec();
-    return samples;
+    return load;
+}
+
+}  // namespace
+
+CpuLoad idleCpuPercent(int seconds) {
+    ui::QtClock clock;
+    BenchConsole console(clock, kModules);
+    console.engine->spacekey();
+    return sampleCpu(seconds);
+}
+
+CpuLoad emptyTickCpuPercent(int seconds, int intervalMs) {
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, [] {});
+    tick.start(intervalMs);
+    return sampleCpu(seconds);
 }
 
 // Each round arms, presses one to three modules at once (in collection order, so the first

@@ -24,7 +24,14 @@ struct PairOutcome {
 };
 PairOutcome earlierOfTwoPresses(const engine::BoardPolicy& policy, int pairs, double gapMs);
 Samples reportCheckMicros(int calls);
-Samples idleCpuPercent(int seconds);
+// CPU in % of one core: over the whole run, and each second of it.
+struct CpuLoad {
+    double wholeRun = 0;
+    Samples perSecond;
+};
+CpuLoad idleCpuPercent(int seconds);
+// A timer of that interval with nothing to do: what the machine charges for the wake-ups.
+CpuLoad emptyTickCpuPercent(int seconds, int intervalMs);
 struct PressOutcome {
     int presses = 0;
     int lost = 0;
