@@ -92,6 +92,8 @@ class BoardWindow : public ui::Form, public Board, public engine::BoardView {
     // Places a control on the board's 1024 x 768 design; place and font scale with the
     // window.
     void place(ui::Control& control, QRect designRect) { layout_.place(control, designRect); }
+    // "Set-up Menu" alone, in the middle under the score-step tabs.
+    static constexpr QRect kSetupMenuAlone{447, 598, 130, 36};
     ui::ScaledLayout& layout() { return layout_; }
     // Ends a board's construction: the board fills the audience's screen, in the colours
     // of the settings.

@@ -11,7 +11,7 @@ RowBoard::RowBoard(const QString& caption, const engine::BoardPolicy& policy,
     rows_.numberMouseDown = [this](int row, int button) { L_MouseDown(row + 1, button); };
     rows_.scoreMouseDown = [this](int, int button) { SLabel_MouseDown(button); };
     rows_.placeIn(layout(), rowsArea);
-    place(Commandsetupmenu, {449, 598, 130, 36});
+    place(Commandsetupmenu, kSetupMenuAlone);
 }
 
 RowBoard::~RowBoard() = default;

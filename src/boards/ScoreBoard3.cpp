@@ -42,7 +42,6 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
     }
     cmdQuestion.setTakesFocus(false);
     cmdQuestion.setFont(fonts::button);
-    cmdQuestion.setVisible(false);
     cmdQuestion.Click = [this] { cmdQuestion_Click(); };
 
     place(Labelalpha, {56, 30, 300, 50});
@@ -54,8 +53,15 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
     place(Labelteam, {20, 268, 984, 96});
     place(NameLabel, {20, 366, 984, 116});
     place(cmdQuestion, {380, 598, 130, 36});
-    place(Commandsetupmenu, {518, 598, 130, 36});
+    showQuestionButton(false);
     fillScreen();
+}
+
+// "Set-up Menu" sits beside "View Question", or alone in the middle as on the other boards.
+void ScoreBoard3::showQuestionButton(bool on) {
+    cmdQuestion.setVisible(on);
+    place(Commandsetupmenu, on ? QRect{518, 598, 130, 36} : kSetupMenuAlone);
+    Form_Resize();
 }
 
 ScoreBoard3::~ScoreBoard3() = default;

@@ -38,7 +38,7 @@ class ScoreBoard3 final : public BoardWindow {
     void cmdQuestion_Click();
 
     // Board
-    void showQuestionButton(bool on) override { cmdQuestion.setVisible(on); }
+    void showQuestionButton(bool on) override;
     void eraseScores() override;
 
     // engine::BoardView

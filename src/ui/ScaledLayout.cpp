@@ -5,6 +5,12 @@
 namespace ui {
 
 void ScaledLayout::place(Control& control, QRect designRect) {
+    const auto placed = std::find_if(entries_.begin(), entries_.end(),
+                                     [&](const Entry& e) { return e.control == &control; });
+    if (placed != entries_.end()) {
+        placed->rect = designRect;  // moved: its design font stays the one first recorded
+        return;
+    }
     entries_.push_back({&control, designRect, control.font()});
 }
 

@@ -13,7 +13,8 @@ namespace ui {
 class ScaledLayout {
   public:
     explicit ScaledLayout(QSize design) : design_(design) {}
-    // Records a control's design place; its current font is its design font.
+    // Records a control's design place; its current font is its design font. Placing it
+    // again moves it.
     void place(Control& control, QRect designRect);
     // Lays every control out for a window client area of this size.
     void apply(QSize client);

@@ -79,12 +79,27 @@ TEST(BoardChoice, TheQuestionMenuOffersTheSourceButNotTheEditor) {
     EXPECT_FALSE(h.menu->mnuInternet.enabled());
 }
 
+// The buttons under the board's middle: "Set-up Menu" alone is centred under the name, and
+// beside "View Question" the pair is.
+void expectButtonsCentred(boards::ScoreBoard3& board) {
+    const QRect name = board.NameLabel.widget()->geometry();
+    QRect buttons = board.Commandsetupmenu.widget()->geometry();
+    if (board.cmdQuestion.visible()) {
+        const QRect question = board.cmdQuestion.widget()->geometry();
+        EXPECT_FALSE(question.intersects(buttons));
+        buttons = buttons.united(question);
+    }
+    EXPECT_NEAR(buttons.center().x(), name.center().x(), 4);
+}
+
 TEST(QuestionSource, EachClickSwitchesTheSourceAndTheViewQuestionButton) {
     WindowHarness h(4097, 2, {0, 1});
     auto& board = h.openBoard();
     h.menu->show();
     EXPECT_FALSE(board.cmdQuestion.visible());
+    expectButtonsCentred(board);
     h.menu->mnuComputerGenerated.click();
+    expectButtonsCentred(board);
     EXPECT_TRUE(h.menu->mnuComputerGenerated.checked());
     EXPECT_FALSE(h.menu->mnuModeratorRead.checked());
     EXPECT_TRUE(board.cmdQuestion.visible());
@@ -95,6 +110,7 @@ TEST(QuestionSource, EachClickSwitchesTheSourceAndTheViewQuestionButton) {
     h.menu->mnuComputerGenerated.click();  // the chosen one: back to the other
     EXPECT_TRUE(h.menu->mnuModeratorRead.checked());
     EXPECT_FALSE(board.cmdQuestion.visible());
+    expectButtonsCentred(board);
     EXPECT_FALSE(h.state.computerQuestionMode);
 
     h.menu->mnuModeratorRead.click();
