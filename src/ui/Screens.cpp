@@ -12,8 +12,8 @@ namespace {
 QPointer<QWidget> g_operatorWindow;
 QPointer<QWidget> g_companion;
 
-// The companion column is never narrower than its contents need, nor wider than half the
-// screen.
+// The companion column is never narrower than this or than its contents need, nor wider
+// than half the screen.
 constexpr int kCompanionMinWidth = 460;
 
 // The screen under the middle of a window, shown or not.
@@ -116,13 +116,18 @@ void showCompanion(QWidget* window) {
     // The boards are drawn 4:3: at the screen's full height they leave this much width.
     const QRect free = screen->availableGeometry();
     const int spare = free.width() - free.height() * 4 / 3;
-    const int width =
-        std::clamp(spare, std::min(kCompanionMinWidth, free.width() / 2), free.width() / 2);
-    const QRect column(free.right() + 1 - width, free.top(), width, free.height());
+    const auto column = [&] {
+        const QMargins frame = frameOf(window);
+        const int needed = std::max(kCompanionMinWidth, std::max(window->minimumSizeHint().width(),
+                                                                 window->minimumWidth()) +
+                                                            frame.left() + frame.right());
+        const int width = std::clamp(spare, std::min(needed, free.width() / 2), free.width() / 2);
+        return QRect(free.right() + 1 - width, free.top(), width, free.height());
+    };
     window->setScreen(screen);
-    window->setGeometry(column);
+    window->setGeometry(column());
     window->show();
-    window->setGeometry(column.marginsRemoved(frameOf(window)));  // now that the frame is known
+    window->setGeometry(column().marginsRemoved(frameOf(window)));  // now that the frame is known
 }
 
 void place(QWidget* window, WindowPlace where) {

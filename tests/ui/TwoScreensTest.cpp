@@ -105,6 +105,14 @@ TEST_F(TwoScreens, TheCompanionStaysOnTheOperatorsScreenAndTheBoardIgnoresIt) {
     ui::screens::showCompanion(&companion);
     EXPECT_EQ(companion.frameGeometry(), QRect(1280 - 460, 0, 460, 800))
         << "a column at the laptop's right edge, as narrow as its contents allow";
+    companion.hide();
+    companion.setMinimumWidth(600);  // contents that need more
+    ui::screens::showCompanion(&companion);
+    EXPECT_EQ(companion.width(), 600) << "all it needs, frame aside";
+    EXPECT_EQ(companion.frameGeometry().right(), 1279);
+    companion.setMinimumWidth(900);  // more than half the screen: half is all it gets
+    ui::screens::showCompanion(&companion);
+    EXPECT_EQ(companion.frameGeometry().left(), 1280 - 640);
 
     ui::Form board("Form1");
     board.setPlace(ui::WindowPlace::Audience);

@@ -75,7 +75,11 @@ void ModulePanel::addButtons(QGridLayout* grid) {
                     &ModulePanel::toggleProgramming);
             button->setToolTip(QStringLiteral(
                 "Right click: press and hold for programming mode (again: leave it)"));
-            button->setMinimumHeight(3 * button->fontMetrics().height() + 12);  // three lines
+            // Three lines, each shown whole whatever its numbers and mark.
+            const QFontMetrics metrics = button->fontMetrics();
+            const QString widest =
+                transmitterText({32, 15, 9, true, false});  // the widest there is
+            button->setMinimumSize(metrics.size(0, widest).width() + 10, 3 * metrics.height() + 12);
         }
     }
 }

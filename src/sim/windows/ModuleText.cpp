@@ -84,8 +84,11 @@ QString contestantName(const VirtualModule& module, Button button) {
 }
 
 QString transmitterText(const VirtualModule& module, int k) {
-    const VirtualModule::Transmitter& t = module.transmitter(k);
-    // Two short lines, so a button of a five-wide row shows them whole.
+    return transmitterText(module.transmitter(k));
+}
+
+QString transmitterText(const VirtualModule::Transmitter& t) {
+    // Two short lines, so a button of a five-wide row stays narrow.
     QString text =
         QStringLiteral("code %1 · ch %2\npower %3").arg(t.code).arg(t.channel).arg(t.power);
     if (t.programming) {

@@ -15,7 +15,9 @@ QString stateText(const VirtualModule& module);
 QString toneName(Tone tone);
 // "team 3 player 2", or "transmitter 12" on an RF module.
 QString contestantName(const VirtualModule& module, Button button);
-// An RF transmitter's settings: "code 12 · ch 0 · power 5", " · prog" in programming mode.
+// An RF transmitter's settings on two lines, "code 12 · ch 0" and "power 5", the second
+// marked " · prog" in programming mode and " · R" once a change was taken.
 QString transmitterText(const VirtualModule& module, int k);
+QString transmitterText(const VirtualModule::Transmitter& transmitter);
 
 }  // namespace sim

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
 #include <algorithm>
 
@@ -34,10 +35,10 @@ VirtualModulesWindow::VirtualModulesWindow(VirtualModuleSet& set, QWidget* paren
     auto* panels = new QWidget;
     panels->setLayout(panelColumn_);
     panelColumn_->addStretch(1);
-    auto* scroll = new QScrollArea;
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(panels);
+    scroll_ = new QScrollArea;
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(panels);
 
     auto* keys = new QLabel(
         QStringLiteral("Keys (players 1-5 left to right; RF transmitter k is on the row of team "
@@ -52,7 +53,7 @@ VirtualModulesWindow::VirtualModulesWindow(VirtualModuleSet& set, QWidget* paren
     bottom->addWidget(addBar_, 1);
     bottom->addWidget(together_);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(scroll, 1);
+    column->addWidget(scroll_, 1);
     column->addWidget(status_);
     column->addLayout(bottom);
     column->addWidget(keys);
@@ -75,6 +76,10 @@ void VirtualModulesWindow::syncPanels() {
                 [this, &module](Button b) { gather(module, b); });
     }
     addBar_->refreshChoices();
+    // Never narrower than its panels: the column beside the board widens to show them whole.
+    scroll_->setMinimumWidth(scroll_->widget()->minimumSizeHint().width() +
+                             scroll_->verticalScrollBar()->sizeHint().width() +
+                             2 * scroll_->frameWidth());
 }
 
 void VirtualModulesWindow::pressButton(VirtualModule& module, Button button) {

@@ -12,6 +12,8 @@
 #include "sim/windows/ModulePanel.h"
 #include "sim/windows/PressTogether.h"
 
+class QScrollArea;
+
 namespace sim {
 
 // The "Virtual Team Modules" window: every virtual module with its contestants' buttons
@@ -57,6 +59,7 @@ class VirtualModulesWindow final : public QWidget {
     VirtualModuleSet& set_;
     std::vector<ModulePanel*> panels_;
     QVBoxLayout* panelColumn_;
+    QScrollArea* scroll_;
     AddModuleBar* addBar_;
     QPushButton* together_;
     QLabel* status_;

@@ -184,6 +184,24 @@ TEST(VirtualModulesWindow, ReleasingShiftPressesTheGatheredButtons) {
     EXPECT_EQ(f.module(0).latchedPress(), (std::vector<Button>{{1, 5}}));
 }
 
+// The window as narrow as it lets itself be (the column beside the board takes at least
+// that): every line of every transmitter, programming mark included, shows whole.
+TEST(VirtualModulesWindow, RfTransmitterTextsShowWholeInTheNarrowestWindow) {
+    WindowFixture f("712");
+    QTest::mouseClick(f.button(0, {3, 2}), Qt::RightButton);  // T12 in programming mode
+    f.window->resize(f.window->minimumSizeHint().width(), 700);
+    QApplication::processEvents();
+    for (sim::PlayerButton* button : f.panel(0).buttons()) {
+        const QRect place(button->mapTo(f.window.get(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(f.window->rect().contains(place)) << button->text().toStdString();
+        for (const QString& line : button->text().split('\n')) {
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(line) + 8, button->width())
+                << line.toStdString();
+        }
+    }
+    EXPECT_TRUE(f.button(0, {3, 2})->text().contains(QStringLiteral("prog")));
+}
+
 TEST(VirtualModulesWindow, RfTransmittersShowCodeChannelAndPower) {
     WindowFixture f("712");
     ASSERT_EQ(f.panel(0).buttons().size(), 32u);
