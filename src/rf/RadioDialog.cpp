@@ -3,6 +3,7 @@
 #include <QVBoxLayout>
 
 #include "rf/RadioValue.h"
+#include "ui/Screens.h"
 
 namespace rf {
 namespace {
@@ -39,6 +40,7 @@ RadioDialog::RadioDialog(const QString& caption, const QString& instruction, con
     layout->addLayout(buttons_);
     Command1.Click = [this] { Command1_Click(); };
     window()->resize(640, 370);
+    ui::screens::centreOnOperatorScreen(window());
 }
 
 void RadioDialog::addBox(ui::Label& label, ui::TextBox& box, int minimum, int maximum,

@@ -2,7 +2,6 @@
 
 #include <QGridLayout>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/Screens.h"
@@ -95,10 +94,7 @@ void FormOptions::layOut() {
     CommandOptions.widget()->setMinimumSize(120, 34);
     grid->setColumnStretch(1, 1);
     window()->resize(window()->sizeHint().expandedTo(QSize(780, 330)));
-    // In the middle of the operator's screen, over the set-up menu.
-    if (const QScreen* screen = ui::screens::operatorScreen()) {
-        window()->move(screen->availableGeometry().center() - window()->rect().center());
-    }
+    ui::screens::centreOnOperatorScreen(window());
 }
 
 void FormOptions::showSettings() {

@@ -36,10 +36,10 @@ QMargins frameOf(const QWidget* window) {
             outer.bottom() - inner.bottom()};
 }
 
-// Moves a window into the middle of a screen's free area, at its size or the size it asks
+// Moves a window into the middle of an area of a screen, at its size or the size it asks
 // for, no larger than that area.
-void centreOn(QWidget* window, QScreen* target) {
-    const QRect free = target->availableGeometry().marginsRemoved(frameOf(window));
+void centreIn(QWidget* window, QScreen* target, const QRect& area) {
+    const QRect free = area.marginsRemoved(frameOf(window));
     QSize size = window->testAttribute(Qt::WA_Resized)
                      ? window->size()
                      : window->sizeHint().expandedTo(window->minimumSize());
@@ -48,6 +48,10 @@ void centreOn(QWidget* window, QScreen* target) {
     window->setGeometry(
         QRect(QPoint(), size)
             .translated(free.center() - QPoint(size.width() / 2, size.height() / 2)));
+}
+
+void centreOn(QWidget* window, QScreen* target) {
+    centreIn(window, target, target->availableGeometry());
 }
 
 // Moves a window to a screen, unless it is there already.
@@ -141,6 +145,12 @@ void place(QWidget* window, WindowPlace where) {
         case WindowPlace::OverBoard:
             bringTo(window, audienceScreen());
             break;
+    }
+}
+
+void centreOnOperatorScreen(QWidget* window) {
+    if (QScreen* screen = operatorScreen()) {
+        centreIn(window, screen, freeAreaBesideCompanion(screen));
     }
 }
 

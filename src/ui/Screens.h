@@ -31,6 +31,9 @@ void showCompanion(QWidget* window);
 
 // Sizes and moves a window for its place without showing it.
 void place(QWidget* window, WindowPlace place);
+// Moves a window of the set-up menu's (the options, the radio dialogs) into the middle of
+// the operator's screen, over the menu, leaving the companion window's column free.
+void centreOnOperatorScreen(QWidget* window);
 // Places a message box or file dialog about to open: on the operator's screen when a
 // second screen is attached (it would open over the board there), else where the platform
 // puts it.

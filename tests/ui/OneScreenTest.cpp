@@ -52,6 +52,20 @@ TEST_F(OneScreen, ABoardLeavesTheCompanionItsColumn) {
     EXPECT_EQ(board.window()->frameGeometry(), free()) << "a hidden companion needs no room";
 }
 
+TEST_F(OneScreen, TheMenusDialogsCentreBesideTheCompanion) {
+    ui::Form dialog("Change Channel");
+    dialog.window()->resize(300, 200);
+    ui::screens::centreOnOperatorScreen(dialog.window());
+    EXPECT_LE((dialog.window()->frameGeometry().center() - free().center()).manhattanLength(), 2);
+
+    QWidget companion;  // its column takes the right half of this square screen
+    ui::screens::showCompanion(&companion);
+    ui::screens::centreOnOperatorScreen(dialog.window());
+    const QRect left(0, 0, free().width() / 2, free().height());
+    EXPECT_TRUE(left.contains(dialog.window()->frameGeometry()));
+    EXPECT_NEAR(dialog.window()->frameGeometry().center().x(), left.center().x(), 2);
+}
+
 TEST_F(OneScreen, OperatorsWindowsStayWhereTheyAre) {
     ui::Form dialog("Options Menu");
     dialog.window()->setGeometry(30, 40, 300, 200);
