@@ -60,7 +60,8 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
 // "Set-up Menu" sits beside "View Question", or alone in the middle as on the other boards.
 void ScoreBoard3::showQuestionButton(bool on) {
     cmdQuestion.setVisible(on);
-    place(Commandsetupmenu, on ? QRect{518, 598, 130, 36} : kSetupMenuAlone);
+    constexpr QRect kBesideQuestion{518, 598, 130, 36};
+    place(Commandsetupmenu, on ? kBesideQuestion : kSetupMenuAlone);
     Form_Resize();
 }
 

@@ -122,9 +122,8 @@ void showCompanion(QWidget* window) {
     const int spare = free.width() - free.height() * 4 / 3;
     const auto column = [&] {
         const QMargins frame = frameOf(window);
-        const int needed = std::max(kCompanionMinWidth, std::max(window->minimumSizeHint().width(),
-                                                                 window->minimumWidth()) +
-                                                            frame.left() + frame.right());
+        const int contents = std::max(window->minimumSizeHint().width(), window->minimumWidth());
+        const int needed = std::max(kCompanionMinWidth, contents + frame.left() + frame.right());
         const int width = std::clamp(spare, std::min(needed, free.width() / 2), free.width() / 2);
         return QRect(free.right() + 1 - width, free.top(), width, free.height());
     };
