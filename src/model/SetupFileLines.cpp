@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <vector>
 
 #include "model/SetupFileFormat.h"
@@ -43,9 +44,16 @@ Got nextLine(QIODevice& device, QByteArray& line) {
     return any ? Got::Line : Got::End;
 }
 
-// Each line on its own: one damaged line of a UTF-8 file must not garble the others.
+// Each line on its own: one damaged line of a UTF-8 file must not garble the others. Only
+// the file's own byte order mark is dropped (before this); one at the start of a later line
+// is part of that text, so what was saved reads back the same.
 QString decodeLine(const QByteArray& bytes) {
-    return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : fromWindows1252(bytes);
+    if (!isValidUtf8(bytes)) {
+        return fromWindows1252(bytes);
+    }
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 }  // namespace

@@ -137,4 +137,16 @@ TEST(SetupFileBadInput, AnOverLongNameIsCutSoTheSavedFileStaysReadable) {
         << "a character that does not fit whole is left out whole";
 }
 
+// Found by the fuzzer: a name pasted with a byte order mark in front lost it on the next
+// read, so saving what was read changed the file.
+TEST(SetupFileBadInput, ANameBeginningWithAByteOrderMarkReadsBackTheSame) {
+    MatchSettings settings;
+    settings.rosterText[7] = QChar(0xFEFF) + QStringLiteral("Team 2");
+    const QByteArray saved = model::setupFileBytes(settings);
+    const Read read(saved);
+    ASSERT_EQ(read.result.status, Status::Complete) << read.result.error.toStdString();
+    EXPECT_EQ(read.settings.rosterText[7], settings.rosterText[7]);
+    EXPECT_EQ(model::setupFileBytes(read.settings), saved);
+}
+
 }  // namespace

@@ -59,6 +59,15 @@ TEST(SetupFileLines, ReadsUtf8AndDropsAByteOrderMark) {
     EXPECT_EQ(lines.line(3), QString::fromUtf8("€uro"));
 }
 
+// Only the file's mark is dropped: a later line that begins with one (a name pasted with
+// it) keeps it, so a saved name reads back as it was.
+TEST(SetupFileLines, AByteOrderMarkInsideTheFileIsText) {
+    const SetupFileLines lines =
+        SetupFileLines::fromBytes("\xEF\xBB\xBF\xEF\xBB\xBFone\r\n\xEF\xBB\xBFtwo\r\n");
+    EXPECT_EQ(lines.line(1), QString(QChar(0xFEFF)) + "one");
+    EXPECT_EQ(lines.line(2), QString(QChar(0xFEFF)) + "two");
+}
+
 // Each line is decoded on its own: a file of the earlier Windows console reads as
 // Windows-1252 line by line, and one damaged line of a UTF-8 file garbles that line only.
 TEST(SetupFileLines, DecidesTheEncodingLineByLine) {
