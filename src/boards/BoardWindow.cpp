@@ -77,7 +77,7 @@ BoardWindow::BoardWindow(const QString& caption, const engine::BoardPolicy& poli
     Commandsetupmenu.Click = [this] { Commandsetupmenu_Click(); };
     NameLabel.MouseDown = [this](int b) { engine_.NameLabel_MouseDown(b); };
     timerlabel.MouseDown = [this](int b) { engine_.timerlabel_MouseDown(b); };
-    clocklabel.MouseDown = [this](int) { engine_.clocklabel_Click(); };
+    clocklabel.MouseDown = [this](int b) { engine_.clocklabel_MouseDown(b); };
     CommandT.Click = [this] { engine_.CommandT_Click(); };
     CommandA.Click = [this] { engine_.CommandA_Click(); };
     CommandB.Click = [this] { engine_.CommandB_Click(); };

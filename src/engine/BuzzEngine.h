@@ -57,6 +57,8 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     // Match clock. showMatchTime loads the clock from the match time text (activation).
     void showMatchTime();
     void clocklabel_Click();
+    // The left button is the click; the right button only stops a running clock.
+    void clocklabel_MouseDown(int button);
     void Timer2_Timer();
 
     // Alerts.

@@ -51,6 +51,14 @@ void BuzzEngine::clocklabel_Click() {
     callTimeOut();
 }
 
+void BuzzEngine::clocklabel_MouseDown(int button) {
+    if (button == kLeftButton) {
+        clocklabel_Click();
+    } else if (button == kRightButton && timer2_.enabled()) {
+        callTimeOut();
+    }
+}
+
 // Pauses the clock (grey) and counts a time-out down on the response timer.
 void BuzzEngine::callTimeOut() {
     timer2_.stop();

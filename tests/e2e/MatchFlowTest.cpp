@@ -142,6 +142,24 @@ TEST_F(ClassicMatch, TheResponseTimerAndTheMatchClockRunOutWithTheirAlerts) {
     EXPECT_EQ(module(2).tone(), sim::Tone::ClockExpired);
 }
 
+// Left starts the clock; right only ever stops it (a right click on a stopped clock is
+// no start).
+TEST_F(ClassicMatch, TheMatchClockStartsOnTheLeftButtonAndStopsOnTheRight) {
+    openBoard("5:00");
+    QTest::mouseClick(board().clocklabel.widget(), Qt::RightButton);
+    clock.advanceMs(3000);
+    EXPECT_EQ(board().clocklabel.caption(), " 5:00");
+    EXPECT_NE(board().NameLabel.caption(), "Time Out");
+    QTest::mouseClick(board().clocklabel.widget(), Qt::LeftButton);
+    clock.advanceMs(2000);
+    EXPECT_EQ(board().clocklabel.caption(), " 4:58");
+    QTest::mouseClick(board().clocklabel.widget(), Qt::RightButton);
+    clock.advanceMs(2000);
+    EXPECT_EQ(board().clocklabel.caption(), " 4:58");
+    EXPECT_EQ(board().NameLabel.caption(), "Time Out");
+    EXPECT_EQ(board().clocklabel.foreColor(), ui::colors::greyText);
+}
+
 TEST_F(ClassicMatch, ScoresSurviveATripToTheMenuAndTheClockComesBackFull) {
     openBoard("0:01");
     board().Option5.setValue(true);
