@@ -26,7 +26,6 @@ static BoardPolicy rowBoard() {
     p.timerRuleBeforeHandOver = true;
     p.mousePollsBeforeHandOver = true;
     p.mouseRearmLocksFirst = false;
-    p.mouseRearmEndsHeldResponder = false;
     p.rfSettlingResends = false;
     p.timerClickShowsQuestion = false;
     p.clockSound = ClockSound::Timer;

@@ -44,13 +44,12 @@ struct BoardPolicy {
     // Clear and arm.
     bool sortsFirst = false;
     RightClickMark rightClick = RightClickMark::ResponderTeam;
-    bool clearsResponderScore = false;        // the arm also empties the board's ScoreLabel
-    bool clearsAnswerLabel = true;            // spacekey empties LabelAnswer
-    bool timerRuleBeforeHandOver = false;     // the ndigit1 rule runs even on a hand-over
-    bool mousePollsBeforeHandOver = false;    // reset click starts porttimer before the test
-    bool mouseRearmLocksFirst = true;         // reset click re-arms with 124 then 125
-    bool mouseRearmEndsHeldResponder = true;  // ... and drops a waiting second responder
-    bool rfSettlingResends = true;            // settling ticks send 124, 125 and poll again
+    bool clearsResponderScore = false;      // the arm also empties the board's ScoreLabel
+    bool clearsAnswerLabel = true;          // spacekey empties LabelAnswer
+    bool timerRuleBeforeHandOver = false;   // the ndigit1 rule runs even on a hand-over
+    bool mousePollsBeforeHandOver = false;  // reset click starts porttimer before the test
+    bool mouseRearmLocksFirst = true;       // reset click re-arms with 124 then 125
+    bool rfSettlingResends = true;          // settling ticks send 124, 125 and poll again
 
     // Timers.
     bool timerClickSetsKind = true;       // timerlabel click shows "Toss Up" / "Bonus"

@@ -82,9 +82,9 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
     timerBlink_.stop();
     state_.excludedModule = 0;
     state_.pointsAwarded = false;
-    if (policy_.mouseRearmEndsHeldResponder) {
-        state_.secondResponderWaiting = false;
-    }
+    // A re-arm that is not the hand-over starts a new question: a held second responder
+    // of the last one must never get the floor later.
+    state_.secondResponderWaiting = false;
     modules_.startDelay();
     state_.rearmedSinceSound = true;
     if (state_.settlesAfterArm()) {

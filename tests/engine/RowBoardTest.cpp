@@ -102,7 +102,9 @@ TEST_F(LeaderBoard, ResetClickHandOverKeepsPollingAndAppliesTheTimerRule) {
     EXPECT_EQ(h.engine.ndigit1(), 4);
 }
 
-TEST_F(LeaderBoard, ResetClickRearmKeepsAHeldResponderWhenPointsWereGiven) {
+// A held second responder belongs to its question: after a reset click that re-arms
+// (points were given), a later question's space bar must not hand them the floor.
+TEST_F(LeaderBoard, ResetClickRearmEndsAHeldResponderAsTheSpaceBarDoes) {
     h.settings.lockSecondResponder = true;
     h.armAndSettle();
     h.buzzOneTeam(2, 1);
@@ -110,8 +112,16 @@ TEST_F(LeaderBoard, ResetClickRearmKeepsAHeldResponderWhenPointsWereGiven) {
     h.buzzOneTeam(0, 5);
     h.state.pointsAwarded = true;
     h.engine.NameLabel_MouseDown(engine::kLeftButton);
-    EXPECT_TRUE(h.state.secondResponderWaiting);
+    EXPECT_FALSE(h.state.secondResponderWaiting);
     EXPECT_EQ(h.view.name, "");
+    h.advance(800);
+    h.buzzOneTeam(1, 3);  // the next question's responder, no points
+    h.modules.clearCommands();
+    h.engine.spacekey();
+    EXPECT_EQ(h.view.name, "");
+    for (int m = 1; m <= 3; ++m) {  // a full re-arm: no lamp or buzz for the old holder
+        EXPECT_EQ(h.modules.commands(m), (V{125})) << m;
+    }
 }
 
 TEST_F(LeaderBoard, TimerClickLeavesTheKindCaption) {
