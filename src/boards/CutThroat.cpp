@@ -50,7 +50,10 @@ CutThroat::CutThroat(model::MatchSettings& settings, model::MatchState& state, S
 CutThroat::~CutThroat() = default;
 
 void CutThroat::Form_Activate() {
-    engine().showMatchTime();
+    if (!listOverBoard_) {
+        engine().showMatchTime();
+    }
+    listOverBoard_ = false;
     Sort();
     showAll_.hide();
 }
@@ -77,6 +80,11 @@ void CutThroat::Sort() {
     }
 }
 
+void CutThroat::CommandShowAll_Click() {
+    listOverBoard_ = true;
+    showAll_.show();
+}
+
 // The responder's score, stored in every list row of that name.
 void CutThroat::ScoreLabel_MouseDown(int button) {
     if (button == ui::kLeftButton) {
@@ -87,8 +95,11 @@ void CutThroat::ScoreLabel_MouseDown(int button) {
     } else {
         return;
     }
-    for (int row : showAll_.rowsNamed(NameLabel.caption())) {
-        showAll_.setScore(row, ScoreLabel.caption());
+    for (int box : responderBoxes_) {
+        const int row = showAll_.rowOfBox(box);
+        if (row >= 0) {
+            showAll_.setScore(row, ScoreLabel.caption());
+        }
     }
 }
 
@@ -111,13 +122,16 @@ void CutThroat::rowScoresChanged(const std::vector<int>& rows) {
 }
 
 void CutThroat::showResponderScore(const QString& playerName) {
+    responderBoxes_.clear();
     for (int row : showAll_.rowsNamed(playerName)) {
+        responderBoxes_.push_back(showAll_.PositionText[row]);
         ScoreLabel.setCaption(engine::tidyScore(showAll_.ScoreText[row]->text()));
         ScoreLabel.setBackColor(ui::colors::green);
     }
 }
 
 void CutThroat::clearResponderScore() {
+    responderBoxes_.clear();
     ScoreLabel.setCaption({});
     ScoreLabel.setBackColor(ui::colors::buttonFace);
 }

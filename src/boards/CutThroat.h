@@ -23,7 +23,7 @@ class CutThroat final : public RowBoard, private ShowAllHost {
     // Handlers; r is the row 1..10.
     void ScoreLabel_MouseDown(int button);
     void L_MouseDown(int r, int button) override;
-    void CommandShowAll_Click() { showAll_.show(); }
+    void CommandShowAll_Click();
     // Ranks the player list and shows its top ten; marks stay with their players.
     void Sort() override;
 
@@ -47,6 +47,12 @@ class CutThroat final : public RowBoard, private ShowAllHost {
     void returnToBoard() override { show(); }
 
     ShowAll showAll_;
+    // The list was shown over the board: coming back to the board leaves the match clock
+    // as it stands, running or paused, as the question window does.
+    bool listOverBoard_ = false;
+    // The responder's players by name box, taken at the buzz: the name display may later
+    // say "Time Out" or "Timer Expired", and the points must still reach the player.
+    std::vector<int> responderBoxes_;
 };
 
 }  // namespace boards

@@ -189,6 +189,45 @@ TEST_F(TwelvePlayers, ShowEditAllScoresAndHideScreenReRankTheBoard) {
     EXPECT_EQ(board->SLabel(0).caption(), "50");
 }
 
+// The list over the board is no trip to the set-up menu: the clock goes on from where it
+// stood, running or paused.
+TEST_F(TwelvePlayers, TheListLeavesTheMatchClockAsItStands) {
+    h.settings.timerText(6) = "15:00";
+    space();
+    click(board->clocklabel);
+    h.clock.advanceMs(5000);
+    ASSERT_EQ(board->clocklabel.caption(), " 14:55");
+    click(board->CommandShowAll);
+    click(list().CommandHide);
+    EXPECT_EQ(board->clocklabel.caption(), " 14:55");
+    h.clock.advanceMs(1000);
+    EXPECT_EQ(board->clocklabel.caption(), " 14:54") << "still running";
+
+    click(board->clocklabel);  // paused: a time-out
+    click(board->CommandShowAll);
+    test::closeAsOperator(list().window());
+    EXPECT_EQ(board->clocklabel.caption(), " 14:54");
+    click(board->clocklabel);
+    h.clock.advanceMs(1000);
+    EXPECT_EQ(board->clocklabel.caption(), " 14:53");
+}
+
+// "Time Out", "Timer Expired" and "Clock Expired" take the name display; the points go to
+// the player who buzzed all the same.
+TEST_F(TwelvePlayers, PointsReachTheResponderAfterTheNameDisplayChanged) {
+    space();
+    pressAndPoll(h, 2, 1, 2);  // Seven
+    click(board->clocklabel);
+    click(board->clocklabel);  // a time-out
+    ASSERT_EQ(board->NameLabel.caption(), "Time Out");
+    board->Option10.setValue(true);
+    click(board->ScoreLabel);
+    EXPECT_EQ(list().ScoreText[5]->text(), " 10");
+    space();
+    EXPECT_EQ(rowNames(*board).first(), "Seven");
+    EXPECT_EQ(board->SLabel(0).caption(), " 10");
+}
+
 TEST_F(TwelvePlayers, ClosingTheListIsHideScreen) {
     click(board->CommandShowAll);
     list().setScore(9, " 4");  // Twelve
