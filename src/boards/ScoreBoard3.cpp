@@ -53,7 +53,7 @@ ScoreBoard3::ScoreBoard3(model::MatchSettings& settings, model::MatchState& stat
     place(Labelteam, {20, 268, 984, 96});
     place(NameLabel, {20, 366, 984, 116});
     place(cmdQuestion, {380, 598, 130, 36});
-    showQuestionButton(false);
+    showQuestionButton(settings_.computerGenerated);
     fillScreen();
 }
 
@@ -101,7 +101,9 @@ void ScoreBoard3::Form_Load() {
     assignTeams();
 }
 
+// The question source may have come from a set-up file read since the board was made.
 void ScoreBoard3::Form_Activate() {
+    showQuestionButton(settings_.computerGenerated);
     assignTeams();
     engine().showMatchTime();
 }

@@ -81,3 +81,25 @@ TEST_F(QuestionBoard, TheQuestionWindowComingAndGoingLeavesARunningClockAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// "View Question" follows the question source however it was chosen: by a set-up file
+// read before the board was made, or one opened while the board waited behind the menu.
+TEST(QuestionButton, FollowsTheSourceFromTheSetupFile) {
+    WindowHarness h{4097, 3, {0, 1, 2}, 3};
+    h.settings.chooseQuestionSource(model::QuestionSource::ComputerGenerated);
+    boards::ScoreBoard3& board = h.openBoard();
+    EXPECT_TRUE(board.cmdQuestion.visible());
+
+    board.Commandsetupmenu.click();
+    h.settings.chooseQuestionSource(model::QuestionSource::ModeratorRead);
+    h.menu->CommandHide_Click();
+    EXPECT_FALSE(board.cmdQuestion.visible());
+    board.Commandsetupmenu.click();
+    h.settings.chooseQuestionSource(model::QuestionSource::ComputerGenerated);
+    h.menu->CommandHide_Click();
+    EXPECT_TRUE(board.cmdQuestion.visible());
+}
+
+}  // namespace
