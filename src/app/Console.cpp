@@ -72,13 +72,13 @@ rf::PALevel& Console::paLevel() {
 void Console::showRadioDialog(setup::RadioDialog dialog) {
     switch (dialog) {
         case setup::RadioDialog::TransmitterCode:
-            xmitterCode().show();
+            xmitterCode().open();
             break;
         case setup::RadioDialog::Channel:
-            changeChannel().show();
+            changeChannel().open();
             break;
         case setup::RadioDialog::PowerLevel:
-            paLevel().show();
+            paLevel().open();
             break;
     }
 }

@@ -81,8 +81,9 @@ void RadioDialog::Command1_Click() {
     host_.showSetupMenu();
 }
 
-void RadioDialog::Form_Load() {
+void RadioDialog::open() {
     host_.showClassicBoard();
+    show();
 }
 
 }  // namespace rf

@@ -17,12 +17,16 @@ namespace rf {
 
 // What the three radio dialogs share: two instruction texts, entry boxes that keep only
 // values in their range, buttons that broadcast a command to every module, "Cancel" back
-// to the set-up menu, and the classic board shown when the dialog loads.
+// to the set-up menu, and the classic board shown whenever the dialog opens.
 class RadioDialog : public ui::Form {
     Q_OBJECT
   public:
     ui::Label Label3, Label4;    // instructions
     ui::CommandButton Command1;  // "Cancel"
+
+    // Opens the dialog from the set-up menu with the classic board beside it, so the
+    // transmitter presses that "Clear/Arm" waits for are seen whichever board was chosen.
+    void open();
 
     void Command1_Click();
 
@@ -37,8 +41,6 @@ class RadioDialog : public ui::Form {
     void addButton(ui::CommandButton& button);
     // Sends the box's value plus the offset to every module.
     void send(int offset, const ui::TextBox& box);
-
-    void Form_Load() override;
 
     RadioHost& host_;
 

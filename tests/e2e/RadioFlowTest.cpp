@@ -81,6 +81,28 @@ TEST_F(Radio, ATransmitterGetsANewUnitCodeWhileTheBoardShowsItsPress) {
     EXPECT_TRUE(console.menu().visible());
 }
 
+// The dialog opened again after the leader board had the floor: the classic board it
+// arms is the one in front of the operator, and the press shows there.
+TEST_F(Radio, ClearArmArmsAClassicBoardTheOperatorSees) {
+    start();
+    console.menu().mnuXmitterCode.click();
+    console.xmitterCode().Command1.click();  // Cancel
+    console.menu().mnuLeaderBd.click();
+    console.menu().CommandHide_Click();
+    ASSERT_TRUE(console.leaderBoard().visible());
+    console.leaderBoard().Commandsetupmenu.click();
+    ASSERT_FALSE(console.classicBoard().visible());
+
+    console.menu().mnuXmitterCode.click();
+    EXPECT_TRUE(console.classicBoard().visible());
+    QTest::mouseClick(console.xmitterCode().Command3.widget(), Qt::LeftButton);
+    clock.advanceMs(300);
+    rf().holdTransmitter(4);
+    clock.advanceMs(10);
+    EXPECT_TRUE(console.classicBoard().visible());
+    EXPECT_EQ(console.classicBoard().NameLabel.caption(), "Four");
+}
+
 TEST_F(Radio, ChannelAndPowerReachTheTransmittersAndTheOptionsSummary) {
     start();
     rf().setProgramming(3, true);
