@@ -110,6 +110,15 @@ int AgentInterface::localReportOfInput(std::uint8_t id) const {
     return -1;
 }
 
+std::uint8_t AgentInterface::idOf(const Bytes& whole) const {
+    return numberedReports && !whole.empty() ? whole.front() : 0;
+}
+
+bool AgentInterface::awaited(const PendingReport& report) const {
+    const int local = localReportOfInput(idOf(report.whole));
+    return local >= 0 && reports[static_cast<std::size_t>(local)].askedFor;
+}
+
 Bytes AgentInterface::payloadOf(const Bytes& whole) const {
     if (!numberedReports) {
         return whole;

@@ -45,6 +45,8 @@ struct AgentReport {
     bool everArrived = false;
     // The one wait of up to TimeOut for the first report has been made.
     bool waitedForFirst = false;
+    // A read asked for it: its arrivals are awaited (open arrival groups, count as waiting).
+    bool askedFor = false;
     // Its variables: a run of the interface's list, so a read touches only its own.
     std::size_t firstVariable = 0;
     std::size_t variableCount = 0;
@@ -72,6 +74,10 @@ struct AgentInterface {
     void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);
     QString name() const;
     int localReportOfInput(std::uint8_t id) const;
+    // The input report id of a whole report as read.
+    std::uint8_t idOf(const Bytes& whole) const;
+    // Whether a read asked for the report this pending one is of.
+    bool awaited(const PendingReport& report) const;
     // The report's payload (after the id byte) from a whole report.
     Bytes payloadOf(const Bytes& whole) const;
     // Fills the report's variables from a payload, and builds a payload from them; either

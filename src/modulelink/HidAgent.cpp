@@ -23,7 +23,7 @@ bool contains(const std::vector<std::string>& list, const std::string& s) {
 std::deque<PendingReport>::iterator firstPending(AgentInterface& intf, std::uint8_t id,
                                                  std::optional<ArrivalTime> limit) {
     return std::find_if(intf.pending.begin(), intf.pending.end(), [&](const PendingReport& p) {
-        return (!intf.numberedReports || p.whole.front() == id) && (!limit || p.arrival <= *limit);
+        return intf.idOf(p.whole) == id && (!limit || p.arrival <= *limit);
     });
 }
 
@@ -242,7 +242,7 @@ void HidAgent::drainAll(bool forget) {
         AgentInterface* intf = interfaceById(h);  // a handler may have closed it
         if (intf && forget) {
             for (const PendingReport& p : intf->pending) {
-                const std::uint8_t id = intf->numberedReports ? p.whole.front() : 0;
+                const std::uint8_t id = intf->idOf(p.whole);
                 const auto local = static_cast<std::size_t>(intf->localReportOfInput(id));
                 intf->mostRecent[local] = intf->payloadOf(p.whole);
                 intf->mostRecentArrival[local] = p.arrival;
@@ -459,7 +459,7 @@ void HidAgent::SetScaledValue(int index, std::int32_t value) {
 }
 
 bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival) {
-    const std::uint8_t id = intf.numberedReports ? (data.empty() ? 0 : data[0]) : 0;
+    const std::uint8_t id = intf.idOf(data);
     const int local = intf.localReportOfInput(id);
     if (local < 0 || (intf.numberedReports && data.empty()) ||
         intf.payloadOf(data).size() <
@@ -467,8 +467,9 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arriva
         ++droppedReports_;  // undeclared id or cut short: its values would be garbage
         return false;
     }
-    if (static_cast<int>(intf.pending.size()) >= kMaxPendingReports) {
-        intf.pending.pop_front();
+    const auto sameReport = [&](const PendingReport& p) { return intf.idOf(p.whole) == id; };
+    if (std::count_if(intf.pending.begin(), intf.pending.end(), sameReport) >= kMaxPendingReports) {
+        intf.pending.erase(std::find_if(intf.pending.begin(), intf.pending.end(), sameReport));
     }
     intf.pending.push_back({std::move(data), arrival});
     intf.reports[static_cast<std::size_t>(local)].everArrived = true;
@@ -477,26 +478,27 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arriva
 }
 
 void HidAgent::BeginArrivalGroup() {
+    // Everything that came is sorted in first: only awaited reports may open the group.
+    arrivalLimit_.reset();
+    drainAll(false);
     std::optional<ArrivalTime> earliest;
-    const auto consider = [&](std::optional<ArrivalTime> t) {
-        if (t && (!earliest || *t < *earliest)) {
-            earliest = t;
-        }
-    };
     for (const auto& intf : interfaces_) {
         for (const PendingReport& p : intf->pending) {
-            consider(p.arrival);
+            if (intf->awaited(p) && (!earliest || p.arrival < *earliest)) {
+                earliest = p.arrival;
+            }
         }
-        consider(intf->connection->nextArrival());
     }
     arrivalLimit_ = earliest ? *earliest + kArrivedTogether : ArrivalTime::min();
 }
 
-bool HidAgent::ArrivalsWaiting() const {
-    return std::any_of(interfaces_.begin(), interfaces_.end(),
-                       [](const std::unique_ptr<AgentInterface>& i) {
-                           return !i->pending.empty() || i->connection->nextArrival().has_value();
-                       });
+bool HidAgent::ArrivalsWaiting() {
+    drainAll(false);
+    return std::any_of(
+        interfaces_.begin(), interfaces_.end(), [](const std::unique_ptr<AgentInterface>& i) {
+            return std::any_of(i->pending.begin(), i->pending.end(),
+                               [&](const PendingReport& p) { return i->awaited(p); });
+        });
 }
 
 ArrivalTime HidAgent::ReportArrival(int reportIndex) const {
@@ -567,6 +569,7 @@ bool HidAgent::ReadCurrentReport() {
         intf->unpack(local, Bytes(r.data.begin() + 1, r.data.end()));
         return true;
     }
+    report.askedFor = true;
     drainPending(*intf);
     if (!interfaceById(handle)) {
         return false;

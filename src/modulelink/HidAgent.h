@@ -27,7 +27,8 @@ class LoopWake;
 // and then simply refers to nothing (reads give 0 or false). Open interfaces keep the
 // order in which they were opened.
 //
-// Input reports: each interface keeps up to 32 pending reports (oldest dropped). A read
+// Input reports: each interface keeps up to 32 pending reports of each input report
+// (oldest dropped), so a report nobody reads never pushes out one that is read. A read
 // takes the next pending report of that id; with none pending it succeeds with the most
 // recent one; before any report of that id arrived it waits up to TimeOut ms once.
 // Reports of an undeclared id or shorter than declared are dropped.
@@ -37,7 +38,9 @@ class LoopWake;
 // While an arrival group is open (BeginArrivalGroup .. EndArrivalGroup, one report check),
 // reads take only the reports that arrived within kArrivedTogether of the earliest one not
 // taken yet: a later report waits for the next check, so a report check never lets a later
-// press beat an earlier one, and reports that arrived together are seen together.
+// press beat an earlier one, and reports that arrived together are seen together. Only
+// reports of an input report that some read asked for open a group or count as waiting:
+// another (a second input report no check reads) would hold the window for ever.
 //
 // A failed read or write closes the interface; its InterfaceClosed event is delivered
 // from the event loop after the failing call has returned, so callers walking their own
@@ -134,7 +137,7 @@ class HidAgent : public QObject {
     // Arrival groups (see above), and whether any interface has reports no read took yet.
     void BeginArrivalGroup();
     void EndArrivalGroup() { arrivalLimit_.reset(); }
-    bool ArrivalsWaiting() const;
+    bool ArrivalsWaiting();
     // Whether a read of this input report would take a pending report (not the latest).
     bool ReportPending(int reportIndex) const;
     // When the input report that the last read gave arrived, on the transport's clock.

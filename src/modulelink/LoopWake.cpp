@@ -31,19 +31,19 @@ LoopWake::~LoopWake() {
 }
 
 void LoopWake::wake() {
-    if (writeEnd_ >= 0 && !pending_.exchange(true)) {
+    if (writeEnd_ >= 0 && flag_.raise()) {
         const char byte = 1;
         [[maybe_unused]] const auto n = ::write(writeEnd_, &byte, 1);  // full: a wake is due
     }
 }
 
 void LoopWake::readable() {
-    // Cleared before the pipe is emptied: a wake from now on writes again.
-    pending_.store(false);
-    char bytes[64];
-    while (::read(readEnd_, bytes, sizeof bytes) > 0) {
-    }
-    onWake_();
+    flag_.lower([this] {
+        char bytes[64];
+        while (::read(readEnd_, bytes, sizeof bytes) > 0) {
+        }
+    });
+    onWake_();  // after the lowering: a wake folded into this one still has its run
 }
 
 }  // namespace modulelink

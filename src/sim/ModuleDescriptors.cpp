@@ -4,12 +4,12 @@
 
 namespace sim {
 
-bool usesReportIds(int model) {
-    return kindOfModel(model) == ModuleKind::Rf;
+bool usesReportIds(int model, bool statusReport) {
+    return statusReport || kindOfModel(model) == ModuleKind::Rf;
 }
 
-modulelink::Bytes moduleReportDescriptor(int model) {
-    const bool numbered = usesReportIds(model);
+modulelink::Bytes moduleReportDescriptor(int model, bool statusReport) {
+    const bool numbered = usesReportIds(model, statusReport);
     modulelink::Bytes d = {
         0x05, 0x01,        // Usage Page (Generic Desktop)
         0x09, 0x04,        // Usage (Joystick)
@@ -19,7 +19,7 @@ modulelink::Bytes moduleReportDescriptor(int model) {
         0x75, 0x08,        //   Report Size (8)
     };
     if (numbered) {
-        d.insert(d.end(), {0x85, kRfInputReportId});  // Report ID
+        d.insert(d.end(), {0x85, kInputReportId});  // Report ID
     }
     d.insert(d.end(), {
                           0x95, 0x04,  // Report Count (4)
@@ -31,7 +31,7 @@ modulelink::Bytes moduleReportDescriptor(int model) {
                           0x81, 0x03,  // Input (Constant): four padding bytes
                       });
     if (numbered) {
-        d.insert(d.end(), {0x85, kRfOutputReportId});
+        d.insert(d.end(), {0x85, kOutputReportId});
     }
     d.insert(d.end(), {
                           0x95, 0x01,  // Report Count (1)
@@ -39,8 +39,18 @@ modulelink::Bytes moduleReportDescriptor(int model) {
                           0x91, 0x02,  // Output (Data, Variable, Absolute)
                           0x95, 0x07,  // Report Count (7)
                           0x91, 0x03,  // Output (Constant): padding
-                          0xC0,        // End Collection
                       });
+    if (statusReport) {
+        d.insert(d.end(), {
+                              0x85, kStatusReportId,  // Report ID
+                              0x06, 0x00, 0xFF,       // Usage Page (Vendor Defined 0xFF00)
+                              0x95, 0x02,             // Report Count (2)
+                              0x09, 0x01,             // Usage (1): last command
+                              0x09, 0x02,             // Usage (2): armed
+                              0x81, 0x02,             // Input (Data, Variable, Absolute)
+                          });
+    }
+    d.push_back(0xC0);  // End Collection
     return d;
 }
 

@@ -21,7 +21,18 @@ Entry fail(const QString& message) {
     return Entry{false, {}, message};
 }
 
+const QString kStatusSuffix = QStringLiteral("+status");
+
+Entry parseModelAndTeams(const QString& text);
+
 Entry parseEntry(const QString& text) {
+    const bool status = text.endsWith(kStatusSuffix);
+    Entry entry = parseModelAndTeams(status ? text.chopped(kStatusSuffix.size()) : text);
+    entry.module.statusReport = status;
+    return entry;
+}
+
+Entry parseModelAndTeams(const QString& text) {
     const QString model = text.section(QLatin1Char(':'), 0, 0).trimmed();
     const bool hasTeams = text.contains(QLatin1Char(':'));
     const QString teams = text.section(QLatin1Char(':'), 1).trimmed();

@@ -10,11 +10,13 @@ namespace sim {
 
 using namespace modulelink::command;
 
-VirtualModule::VirtualModule(int model, int firstSlot, std::string path, QObject* parent)
+VirtualModule::VirtualModule(int model, int firstSlot, std::string path, bool statusReport,
+                             QObject* parent)
     : QObject(parent),
       model_(model),
       kind_(kindOfModel(model)),
       firstSlot_(kindOfModel(model) == ModuleKind::Rf ? 1 : firstSlot),
+      statusReport_(statusReport),
       path_(std::move(path)) {
     transmitters_.resize(kRfTransmitters);
     for (int k = 0; k < kRfTransmitters; ++k) {
@@ -42,15 +44,17 @@ int VirtualModule::playersPerTeam() const {
 }
 
 QString VirtualModule::label() const {
+    const QString status = statusReport_ ? QStringLiteral("+status") : QString();
     switch (kind_) {
         case ModuleKind::OneTeam:
-            return QStringLiteral("%1:%2").arg(model_).arg(firstSlot_);
+            return QStringLiteral("%1:%2").arg(model_).arg(firstSlot_) + status;
         case ModuleKind::TwoTeam:
-            return QStringLiteral("%1:%2-%3").arg(model_).arg(firstSlot_).arg(firstSlot_ + 1);
+            return QStringLiteral("%1:%2-%3").arg(model_).arg(firstSlot_).arg(firstSlot_ + 1) +
+                   status;
         case ModuleKind::Rf:
             break;
     }
-    return QString::number(model_);
+    return QString::number(model_) + status;
 }
 
 void VirtualModule::powerUp() {
@@ -195,11 +199,11 @@ modulelink::HidDeviceInfo VirtualModule::deviceInfo() const {
 }
 
 modulelink::Bytes VirtualModule::reportDescriptorBytes() const {
-    return moduleReportDescriptor(model_);
+    return moduleReportDescriptor(model_, statusReport_);
 }
 
 bool VirtualModule::receiveOutputReport(const modulelink::Bytes& data) {
-    const std::uint8_t id = usesReportIds(model_) ? kRfOutputReportId : 0;
+    const std::uint8_t id = usesReportIds(model_, statusReport_) ? kOutputReportId : 0;
     if (!plugged_ || data.size() < 2 || data[0] != id) {
         return false;
     }
@@ -221,12 +225,19 @@ void VirtualModule::sendIfChanged(bool force) {
         return;
     }
     modulelink::Bytes report;
-    if (usesReportIds(model_)) {
-        report.push_back(kRfInputReportId);
+    if (usesReportIds(model_, statusReport_)) {
+        report.push_back(kInputReportId);
     }
     report.insert(report.end(), now.begin(), now.end());
     report.resize(report.size() + kInputPayload - now.size(), 0);
     sink_(report);
+}
+
+void VirtualModule::sendStatus() {
+    if (statusReport_ && sink_ && plugged_) {
+        sink_({kStatusReportId, static_cast<std::uint8_t>(commands_.back()),
+               static_cast<std::uint8_t>(armed_ ? 1 : 0)});
+    }
 }
 
 void VirtualModule::command(int code) {
@@ -266,6 +277,7 @@ void VirtualModule::command(int code) {
         radioCommand(code);
     }
     sendIfChanged(forceReport);
+    sendStatus();
     emit changed();
 }
 

@@ -30,6 +30,7 @@ namespace sim {
 //   programming mode; it enters it by a long press (which the receiver hears as a press).
 // An armed module with no latched press latches the buttons of one press (several when
 // pressed together) and sends a new input report whenever its report changes.
+// With a status report, the module answers every command with it, after report A.
 class VirtualModule final : public QObject, public modulelink::SimDevice {
     Q_OBJECT
   public:
@@ -42,17 +43,19 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     };
 
     // firstSlot: the team slot served (one-team 1..8) or the first of the pair (1, 3, 5);
-    // ignored for RF models, which serve 1-4.
-    VirtualModule(int model, int firstSlot, std::string path, QObject* parent = nullptr);
+    // ignored for RF models, which serve 1-4. statusReport: a second input report (see above).
+    VirtualModule(int model, int firstSlot, std::string path, bool statusReport = false,
+                  QObject* parent = nullptr);
     ~VirtualModule() override;
 
     int model() const { return model_; }
     ModuleKind kind() const { return kind_; }
     int firstSlot() const { return firstSlot_; }
+    bool hasStatusReport() const { return statusReport_; }
     // The served team slots, e.g. {3, 4}.
     std::vector<int> teams() const;
     int playersPerTeam() const;
-    // "2012:1-2", "4097:3", "712".
+    // "2012:1-2", "4097:3", "712", "4097:2+status".
     QString label() const;
 
     // Buttons held at one scan, then released. True when the module latched them.
@@ -95,6 +98,7 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     void command(int code);
     void powerUp();
     void sendIfChanged(bool force = false);
+    void sendStatus();
     void latchRf(const std::vector<Button>& buttons);
     bool validButton(Button button) const;
     // Transmitter k (1..32) is team (k-1)/5+1, player (k-1)%5+1 of the press API.
@@ -107,6 +111,7 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     int model_;
     ModuleKind kind_;
     int firstSlot_;
+    bool statusReport_;
     std::string path_;
     bool plugged_ = true;
     int generation_ = 1;

@@ -23,7 +23,8 @@ VirtualModuleSet::~VirtualModuleSet() = default;
 
 VirtualModule& VirtualModuleSet::add(const ModuleSpec& entry) {
     const std::string path = "sim:" + std::to_string(nextNumber_++);
-    modules_.push_back(std::make_unique<VirtualModule>(entry.model, entry.firstSlot, path));
+    modules_.push_back(
+        std::make_unique<VirtualModule>(entry.model, entry.firstSlot, path, entry.statusReport));
     transport_.addDevice(*modules_.back());
     return *modules_.back();
 }

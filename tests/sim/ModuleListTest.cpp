@@ -24,6 +24,13 @@ TEST(ModuleList, ReadsModelsAndTeams) {
     ASSERT_TRUE(rf.ok);
     EXPECT_EQ(rf.modules, (std::vector<ModuleSpec>{{712, 1}}));
     EXPECT_TRUE(parseModuleList("812:1-4").ok);
+    const auto status = parseModuleList("4097:5+status,2012:1-2");
+    ASSERT_TRUE(status.ok) << status.error.toStdString();
+    EXPECT_EQ(status.modules, (std::vector<ModuleSpec>{{4097, 5, true}, {2012, 1}}));
+    EXPECT_EQ(parseModuleList("712+status").modules, (std::vector<ModuleSpec>{{712, 1, true}}));
+    auto created = sim::VirtualModuleSet::create("2012:3-4+status");
+    ASSERT_TRUE(created.modules);
+    EXPECT_EQ(created.modules->module(0).label(), "2012:3-4+status");
 }
 
 TEST(ModuleList, BadListsSayWhatIsWrong) {
@@ -46,4 +53,5 @@ TEST(ModuleList, BadListsSayWhatIsWrong) {
     EXPECT_EQ(error("712:5-8"), "model 712 serves teams 1-4, not \"5-8\"");
     EXPECT_EQ(error("2012:1-2,4097:2"), "team 2 is served by both \"2012:1-2\" and \"4097:2\"");
     EXPECT_FALSE(sim::VirtualModuleSet::create("512:7-8").modules);
+    EXPECT_EQ(error("4097:1+stat"), "model 4097 serves one team, 1 to 8, not \"1+stat\"");
 }

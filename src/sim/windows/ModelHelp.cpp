@@ -20,6 +20,7 @@ QString modelHelpText() {
         "    4097, 272, 901   one team; TEAMS is one of 1..8 (default 1)\n"
         "    2012, 512        two teams; TEAMS is 1-2, 3-4 or 5-6 (default 1-2)\n"
         "    712, 812         RF, up to 32 transmitters; teams 1-4\n"
+        "  MODEL:TEAMS+status adds a second input report (a status report) to the module.\n"
         "  No team may be served by two modules. Without a list: %1.\n"
         "  Keys of the \"Virtual Team Modules\" window, players 1-5 left to right:\n");
     text = text.arg(QString::fromLatin1(kDefaultModuleList));

@@ -69,6 +69,35 @@ TEST_F(ArrivalOrder, TheIdleReportOfTheArmJustBeforeAPressDoesNotHideIt) {
     EXPECT_EQ(h.state.responderCode & 0x1F, 31 ^ (1 << 4));
 }
 
+// A module with a second input report answers each command with a status report that no
+// check reads: it must neither hold the arrival window nor keep arrivals waiting.
+TEST(ArrivalOrderWithStatusReports, AReportNoCheckReadsHoldsUpNoPress) {
+    ArrivalTime stamp{0};
+    test::LinkHarness h({{4097, 1, true}, {4097, 2}, {2012, 3, true}}, [&] { return stamp; });
+    h.startAndArm();
+    QCoreApplication::processEvents();
+    const auto checkUntilPress = [&] {
+        for (int checks = 0; checks < 10 && h.agent->ArrivalsWaiting(); ++checks) {
+            h.link->ReportChecker();
+            if (h.state.responderCode != 255) {
+                return h.state.respondingModule;
+            }
+        }
+        return 0;
+    };
+    EXPECT_EQ(checkUntilPress(), 0);
+    EXPECT_FALSE(h.agent->ArrivalsWaiting()) << "the status reports wait for nobody";
+    for (int round = 0; round < 3; ++round) {
+        stamp = 10s * (round + 1);
+        h.send(125);
+        const int position = round + 1;
+        stamp += 1ms;
+        ASSERT_TRUE(h.module(position).press({{h.module(position).firstSlot(), 1}}));
+        EXPECT_EQ(checkUntilPress(), position) << "round " << round;
+        EXPECT_FALSE(h.agent->ArrivalsWaiting());
+    }
+}
+
 // Rounds of one to four presses at random times a few tenths of a millisecond apart, right
 // after the arm (fixed seed): the press taken is always the lowest position among those
 // that arrived together with the earliest report, and its code is that module's.
