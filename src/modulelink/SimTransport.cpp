@@ -9,6 +9,7 @@ namespace modulelink {
 struct SimTransport::State {
     std::vector<SimDevice*> devices;
     Stamp stamp;
+    std::shared_ptr<UsbTiming> timing;
 
     bool has(const SimDevice* device) const {
         return std::find(devices.begin(), devices.end(), device) != devices.end();
@@ -21,19 +22,30 @@ namespace {
 // new attachment that must be opened again.
 class SimConnection final : public HidConnection {
   public:
-    SimConnection(std::shared_ptr<const void> state, const std::vector<SimDevice*>* devices,
-                  SimDevice& device, SimTransport::Stamp stamp)
+    SimConnection(std::shared_ptr<SimTransport::State> state, SimDevice& device)
         : state_(std::move(state)),
-          devices_(devices),
+          devices_(&state_->devices),
           device_(&device),
           generation_(device.plugGeneration()),
-          stamp_(std::move(stamp)),
+          stamp_(state_->stamp),
           queue_(std::make_shared<ArrivalQueue>(SimTransport::kKernelQueue)) {
         std::weak_ptr<ArrivalQueue> weak = queue_;
-        device.setReportSink([weak, stamp = stamp_](const Bytes& report) {
-            if (auto q = weak.lock()) {
-                q->push(report, stamp());
+        std::weak_ptr<SimTransport::State> owner = state_;
+        device.setReportSink([weak, owner, path = device.deviceInfo().path](const Bytes& report) {
+            auto q = weak.lock();
+            auto s = owner.lock();
+            if (!q || !s) {
+                return;
             }
+            if (!s->timing) {
+                q->push(report, s->stamp());
+                return;
+            }
+            s->timing->send(path, [weak, report](ArrivalTime poll) {
+                if (auto later = weak.lock()) {
+                    later->push(report, poll);
+                }
+            });
         });
     }
 
@@ -52,7 +64,7 @@ class SimConnection final : public HidConnection {
 
     // An unplugged device has its error pending at once.
     std::optional<ArrivalTime> nextArrival() override {
-        return usable() ? queue_->nextArrival() : std::optional<ArrivalTime>(stamp_());
+        return usable() ? queue_->nextArrival() : std::optional<ArrivalTime>(now());
     }
 
     void setArrivalWake(std::function<void()> wake) override { queue_->setWake(std::move(wake)); }
@@ -63,6 +75,12 @@ class SimConnection final : public HidConnection {
     HidWriteResult writeOutput(const Bytes& data) override {
         if (!usable()) {
             return {false, QStringLiteral("the device is not connected")};
+        }
+        if (state_->timing) {
+            state_->timing->write();  // the bus may bring an unplugging meanwhile
+            if (!usable()) {
+                return {false, QStringLiteral("the device is not connected")};
+            }
         }
         if (!device_->receiveOutputReport(data)) {
             return {false, QStringLiteral("the device refused the report")};
@@ -99,11 +117,12 @@ class SimConnection final : public HidConnection {
     bool usable() const {
         return alive() && device_->isPlugged() && device_->plugGeneration() == generation_;
     }
+    ArrivalTime now() const { return state_->timing ? state_->timing->now() : stamp_(); }
     static HidReadResult gone() {
         return {HidReadResult::Status::Error, {}, QStringLiteral("the device is not connected")};
     }
 
-    std::shared_ptr<const void> state_;  // keeps the device list alive
+    std::shared_ptr<SimTransport::State> state_;  // keeps the device list alive
     const std::vector<SimDevice*>* devices_;
     SimDevice* device_;
     int generation_;
@@ -114,7 +133,11 @@ class SimConnection final : public HidConnection {
 }  // namespace
 
 ArrivalTime SimTransport::now() const {
-    return state_->stamp();
+    return state_->timing ? state_->timing->now() : state_->stamp();
+}
+
+void SimTransport::useUsbTiming(std::shared_ptr<UsbTiming> timing) {
+    state_->timing = std::move(timing);
 }
 
 SimTransport::SimTransport(Stamp stamp) : state_(std::make_shared<State>()) {
@@ -151,8 +174,7 @@ HidOpenResult SimTransport::open(const std::string& path) {
     HidOpenResult result;
     for (SimDevice* device : state_->devices) {
         if (device->isPlugged() && device->deviceInfo().path == path) {
-            result.connection =
-                std::make_unique<SimConnection>(state_, &state_->devices, *device, state_->stamp);
+            result.connection = std::make_unique<SimConnection>(state_, *device);
             return result;
         }
     }

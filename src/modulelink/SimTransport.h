@@ -5,6 +5,7 @@
 
 #include "modulelink/HidTransport.h"
 #include "modulelink/SimDevice.h"
+#include "modulelink/UsbTiming.h"
 
 namespace modulelink {
 
@@ -19,6 +20,11 @@ class SimTransport final : public HidTransport {
     explicit SimTransport(Stamp stamp = arrivalNow);
     ~SimTransport() override;
 
+    // Off by default: a report arrives the moment its device sends it and a write takes no
+    // time. On (from the call on, for every open connection), the devices keep USB time
+    // (see UsbTiming) and each report is stamped with the poll that carried it.
+    void useUsbTiming(std::shared_ptr<UsbTiming> timing);
+
     void addDevice(SimDevice& device);
     void removeDevice(SimDevice& device);
 
@@ -26,8 +32,9 @@ class SimTransport final : public HidTransport {
     HidOpenResult open(const std::string& path) override;
     ArrivalTime now() const override;
 
-  private:
     struct State;
+
+  private:
     std::shared_ptr<State> state_;  // shared with open connections, which may outlive us
 };
 
