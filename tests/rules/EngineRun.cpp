@@ -1,0 +1,177 @@
+#include "EngineRun.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+#include "ManualClock.h"
+#include "RecordingBoardView.h"
+#include "RecordingPlatform.h"
+#include "engine/BuzzEngine.h"
+#include "model/MatchSettings.h"
+#include "model/MatchState.h"
+#include "modulelink/HidAgent.h"
+#include "modulelink/ModuleLink.h"
+#include "modulelink/UsbTiming.h"
+#include "sim/VirtualModuleSet.h"
+
+namespace rules {
+namespace {
+
+using std::chrono::microseconds;
+
+struct Host final : modulelink::StartupHost {
+    int rescueSaves = 0;
+    void showTitleForm() override {}
+    void hideTitleForm() override {}
+    void unloadTitleForm() override {}
+    void showSetupMenu() override {}
+    void SaveRescueFile() override { ++rescueSaves; }
+    void unloadSetupMenu() override {}
+    void captionsChanged() override {}
+};
+
+QString teamName(int team) {
+    return QStringLiteral("Team %1").arg(team);
+}
+
+Sight sightOf(const test::RecordingBoardView& view, const model::MatchState& state) {
+    Sight s;
+    s.name = view.name.toStdString();
+    s.team = view.team.toStdString();
+    for (const auto& row : view.rows) {
+        s.rows += row.color == ui::colors::orange   ? 'O'
+                  : row.color == ui::colors::yellow ? 'Y'
+                  : row.color == ui::colors::red    ? 'R'
+                                                    : '.';
+        s.scores += row.scoreColor == ui::colors::green ? 'G' : '.';
+    }
+    s.secondWaiting = state.secondResponderWaiting;
+    return s;
+}
+
+QStringList rowCaptions(const Timeline& t) {
+    QStringList rows;
+    if (t.board == Board::Classic) {
+        return {teamName(0), teamName(1), teamName(2)};
+    }
+    for (int s : servedSlots(t)) {
+        rows << teamName(s - 1);
+    }
+    return rows;
+}
+
+}  // namespace
+
+EngineResult runEngine(const Timeline& t) {
+    EngineResult result;
+    auto timing = std::make_shared<modulelink::UsbTiming>(t.seed);
+    std::vector<sim::ModuleSpec> specs;
+    for (const ModuleEntry& m : t.modules) {
+        specs.push_back({m.model, m.firstSlot});
+    }
+    test::ManualClock clock;
+    test::RecordingPlatform platform;
+    model::MatchSettings settings;
+    model::MatchState state;
+    for (int team = 0; team < model::kTeamSlots; ++team) {
+        settings.rosterText[model::teamNameIndex(team)] = teamName(team);
+        for (int p = 1; p <= 5; ++p) {
+            settings.rosterText[model::playerNameIndex(team, p)] =
+                QStringLiteral("P%1-%2").arg(team).arg(p);
+        }
+    }
+    settings.lockSecondResponder = t.secondPlace;
+    settings.moduleSpeakersOn = true;
+    settings.soundCardOn = false;
+    sim::VirtualModuleSet modules(specs, [timing] { return timing->now(); });
+    Host host;
+    modulelink::HidAgent agent(modules.transport(), clock);
+    modulelink::ModuleLink link(agent, state, platform, clock, host);
+    link.Load();
+    link.Activate();
+    link.Command1_Click();
+    QCoreApplication::processEvents();
+
+    // From here on the modules keep USB time.
+    for (int i = 0; i < modules.size(); ++i) {
+        const auto& e = timing->endpoint(modules.module(i).deviceInfo().path);
+        result.polling.push_back({std::chrono::duration_cast<microseconds>(e.interval).count(),
+                                  std::chrono::duration_cast<microseconds>(e.phase).count()});
+        modules.module(i).clearCommands();
+    }
+    modules.transport().useUsbTiming(timing);
+    std::uint64_t seen = timing->deliveries();
+    bool unplugged = false;
+    const auto pump = [&] {
+        if (timing->deliveries() != seen || unplugged) {
+            seen = timing->deliveries();
+            QCoreApplication::processEvents();
+        }
+    };
+    timing->onDelivered = pump;
+
+    std::vector<std::string> log;
+    test::RecordingBoardView view(log, rowCaptions(t));
+    view.name.clear();
+    const engine::BoardPolicy& policy =
+        t.board == Board::Classic ? engine::classicBoardPolicy() : engine::leaderBoardPolicy();
+    engine::BuzzEngine buzz(policy, view, link, settings, state, clock, platform);
+
+    for (const Step& s : t.steps) {
+        if (s.act == Act::Press) {
+            sim::VirtualModule& m = modules.module(s.module);
+            timing->at(microseconds(s.us), [&m, s] { m.press({{s.team, s.player}}); });
+        }
+    }
+    std::size_t next = 0;
+    bool frozen = false;
+    for (std::int64_t ms = 1; ms * 1000 <= t.endUs && !platform.ended(); ++ms) {
+        timing->advanceTo(microseconds(ms * 1000));
+        clock.advanceMs(1);
+        pump();
+        while (next < t.steps.size() && t.steps[next].us <= ms * 1000 && !platform.ended()) {
+            const Step& s = t.steps[next++];
+            if (s.act == Act::Press) {
+                continue;
+            }
+            result.outcome.sights.push_back(sightOf(view, state));
+            switch (s.act) {
+                case Act::Space:
+                    buzz.keyDown(32);
+                    break;
+                case Act::LeftClick:
+                    buzz.NameLabel_MouseDown(engine::kLeftButton);
+                    break;
+                case Act::RightClick:
+                    buzz.NameLabel_MouseDown(engine::kRightButton);
+                    break;
+                case Act::Score:
+                    state.pointsAwarded = true;  // what a left click on a score does
+                    break;
+                case Act::Unplug:
+                    for (int i = 0; i < modules.size(); ++i) {
+                        result.outcome.commands.push_back(modules.module(i).commands());
+                    }
+                    frozen = true;
+                    unplugged = true;
+                    modules.module(s.module).unplug();
+                    break;
+                case Act::Press:
+                    break;
+            }
+            pump();
+        }
+    }
+    result.outcome.sights.push_back(sightOf(view, state));
+    if (!frozen) {
+        for (int i = 0; i < modules.size(); ++i) {
+            result.outcome.commands.push_back(modules.module(i).commands());
+        }
+    }
+    result.outcome.rescueSaves = host.rescueSaves;
+    result.outcome.ended = platform.ended();
+    timing->onDelivered = {};
+    return result;
+}
+
+}  // namespace rules

@@ -1,0 +1,48 @@
+// Runs as many timelines as asked through the console and the rules:
+//   rules_explore [--count N] [--seed S]     N timelines from seed S (a random seed if none)
+//   rules_explore --replay S                 one timeline, printed with both outcomes
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+
+#include "Differential.h"
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    std::int64_t count = 1000;
+    std::uint32_t seed = std::random_device{}();
+    bool replay = false;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string flag = argv[i];
+        const auto value = std::stoll(argv[i + 1]);
+        if (flag == "--count") {
+            count = value;
+        } else if (flag == "--seed" || flag == "--replay") {
+            seed = static_cast<std::uint32_t>(value);
+            replay = flag == "--replay";
+        } else {
+            std::fprintf(stderr, "unknown option %s\n", flag.c_str());
+            return 2;
+        }
+    }
+    if (replay) {
+        const rules::Verdict v = rules::judge(rules::randomTimeline(seed));
+        std::printf("seed %u: %s\n%s", seed, rules::name(v.kind), v.report.c_str());
+        return v.kind == rules::Difference::Unexplained ? 1 : 0;
+    }
+    std::printf("%lld timelines from seed %u\n", static_cast<long long>(count), seed);
+    const rules::Tally tally = rules::explore(seed, count);
+    for (int k = 0; k < rules::kDifferenceKinds; ++k) {
+        std::printf("  %-26s %lld\n", rules::name(static_cast<rules::Difference>(k)),
+                    static_cast<long long>(tally.kinds[static_cast<std::size_t>(k)]));
+    }
+    if (tally.firstUnexplainedSeed >= 0) {
+        std::printf("first unexplained: seed %lld (replay with --replay %lld)\n%s",
+                    static_cast<long long>(tally.firstUnexplainedSeed),
+                    static_cast<long long>(tally.firstUnexplainedSeed), tally.firstReport.c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "Timeline.h"
+
+#include <algorithm>
+#include <random>
+#include <sstream>
+
+namespace rules {
+
+std::vector<int> servedSlots(const ModuleEntry& module) {
+    switch (module.model) {
+        case 712:
+            return {1, 2};  // transmitters 1..10: the two teams an RF code maps plainly
+        case 2012:
+        case 512:
+            return {module.firstSlot, module.firstSlot + 1};
+        default:
+            return {module.firstSlot};
+    }
+}
+
+std::vector<int> servedSlots(const Timeline& timeline) {
+    std::vector<int> served;
+    for (const ModuleEntry& m : timeline.modules) {
+        for (int s : servedSlots(m)) {
+            served.push_back(s);
+        }
+    }
+    std::sort(served.begin(), served.end());
+    served.erase(std::unique(served.begin(), served.end()), served.end());
+    return served;
+}
+
+namespace {
+
+std::vector<ModuleEntry> randomModules(std::mt19937& random) {
+    if (random() % 8 == 0) {
+        return {{712, 1}};
+    }
+    static constexpr int kWired[] = {4097, 272, 2012, 512};
+    const int count = 1 + static_cast<int>(random() % 10);
+    std::vector<ModuleEntry> modules;
+    for (int i = 0; i < count; ++i) {
+        const int model = kWired[random() % 4];
+        const bool pair = model == 2012 || model == 512;
+        const int first =
+            pair ? 1 + 2 * static_cast<int>(random() % 3) : 1 + static_cast<int>(random() % 7);
+        modules.push_back({model, first});
+    }
+    return modules;
+}
+
+// Presses close together: at one instant, a tenth of a millisecond up to 5 ms apart.
+void addBurst(std::mt19937& random, const Timeline& t, std::int64_t at, std::vector<Step>& out) {
+    const int presses = 1 + static_cast<int>(random() % 4);
+    const int spacing = static_cast<int>(random() % 4);
+    std::int64_t when = at;
+    for (int i = 0; i < presses; ++i) {
+        Step s;
+        s.act = Act::Press;
+        s.module = static_cast<int>(random() % t.modules.size());
+        const std::vector<int> slots = servedSlots(t.modules[static_cast<std::size_t>(s.module)]);
+        s.team = slots[random() % slots.size()];
+        // A two-team interface of model 2012 has four buttons a team.
+        const int players = t.modules[static_cast<std::size_t>(s.module)].model == 2012 ? 4 : 5;
+        s.player = 1 + static_cast<int>(random() % players);
+        s.us = when;
+        out.push_back(s);
+        when += spacing == 0   ? 0
+                : spacing == 1 ? 100 * (1 + static_cast<int>(random() % 9))
+                               : 1000 * (1 + static_cast<int>(random() % 5));
+    }
+}
+
+}  // namespace
+
+Timeline randomTimeline(std::uint32_t seed) {
+    std::mt19937 random(seed);
+    Timeline t;
+    t.seed = seed;
+    t.board = random() % 2 == 0 ? Board::Classic : Board::Leader;
+    t.secondPlace = random() % 2 == 0;
+    t.modules = randomModules(random);
+    std::int64_t now = 3000;
+    t.steps.push_back({now, Act::Space});
+    const int questions = 2 + static_cast<int>(random() % 5);
+    for (int q = 0; q < questions; ++q) {
+        const int bursts = static_cast<int>(random() % 4);
+        std::int64_t last = now;
+        for (int b = 0; b < bursts; ++b) {
+            // Now and then right on the 200 ms settling edge or the 800 ms sound tick.
+            const int r = static_cast<int>(random() % 10);
+            std::int64_t at = last + 1000 * (20 + static_cast<int>(random() % 400)) +
+                              static_cast<int>(random() % 1000);
+            if (r == 0) {
+                at = now + 200000 + static_cast<int>(random() % 20000);
+            } else if (r == 1) {
+                at = last + 800000 + static_cast<int>(random() % 12000);
+            }
+            addBurst(random, t, std::max(at, last), t.steps);
+            last = t.steps.back().us;
+        }
+        if (random() % 3 == 0) {
+            last += 1000 * (60 + static_cast<int>(random() % 100));
+            t.steps.push_back({last / 1000 * 1000, Act::Score});
+        }
+        now = (last / 1000 + 60 + static_cast<int>(random() % 900)) * 1000;
+        static constexpr Act kArms[] = {Act::Space, Act::Space, Act::LeftClick, Act::RightClick};
+        t.steps.push_back({now, kArms[random() % 4]});
+    }
+    now += 1000 * (60 + static_cast<int>(random() % 300));
+    if (random() % 4 == 0) {
+        Step s{now, Act::Unplug};
+        s.module = static_cast<int>(random() % t.modules.size());
+        t.steps.push_back(s);
+        now += 1500000;  // long enough for the removal to be noticed
+    }
+    std::stable_sort(t.steps.begin(), t.steps.end(),
+                     [](const Step& a, const Step& b) { return a.us < b.us; });
+    t.endUs = now + 1000;
+    return t;
+}
+
+std::string describe(const Timeline& t) {
+    static constexpr const char* kActs[] = {"press", "space", "left", "right", "score", "unplug"};
+    std::ostringstream out;
+    out << "seed " << t.seed << (t.board == Board::Classic ? " classic" : " leader")
+        << (t.secondPlace ? " second-place" : "") << " modules";
+    for (const ModuleEntry& m : t.modules) {
+        out << ' ' << m.model << ':' << m.firstSlot;
+    }
+    out << '\n';
+    for (const Step& s : t.steps) {
+        out << "  " << s.us << "us " << kActs[static_cast<int>(s.act)];
+        if (s.act == Act::Press) {
+            out << " module " << s.module + 1 << " team " << s.team << " player " << s.player;
+        } else if (s.act == Act::Unplug) {
+            out << " module " << s.module + 1;
+        }
+        out << '\n';
+    }
+    return out.str();
+}
+
+}  // namespace rules
