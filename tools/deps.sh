@@ -4,9 +4,12 @@
 # As root it installs what is missing; otherwise it prints the apt-get line and fails.
 set -euo pipefail
 
+# The line with Qt's HTTP server serves the audience screen (its QR code through
+# libqrencode) and its browser test (headless Chromium over its DevTools protocol).
 # The last line serves the smoke test and the package check (tools/smoke.sh, package.sh).
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-multimedia-dev
           libhidapi-dev libgtest-dev libbenchmark-dev fonts-liberation
+          qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium
           xvfb xdotool imagemagick clang-format
           tesseract-ocr tesseract-ocr-eng desktop-file-utils appstream)
 if [ "${1:-}" = checks ]; then

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include "WebClients.h"
+#include "web/AudienceScreen.h"
+
+namespace {
+
+using test::get;
+using test::waitUntil;
+using web::AudienceScreen;
+using web::AudienceState;
+
+AudienceState sampleState(const QString& responder) {
+    AudienceState s;
+    s.board = "leader";
+    s.rows = {{"Tigers", " 30", AudienceState::Mark::Responder},
+              {"Lions \"&\" <Bears>", " 20", AudienceState::Mark::Ineligible},
+              {QString::fromUtf8("Fähre Ω"), "-5", AudienceState::Mark::None}};
+    s.responder = responder;
+    s.responderTeam = "Tigers";
+    s.timer = " 5";
+    s.clock = "14:59";
+    s.clockRunning = true;
+    s.log = {{1, responder, "Tigers", 412}};
+    return s;
+}
+
+struct Server : ::testing::Test {
+    explicit Server(web::ServerLimits limits = {}) : screen(limits) {
+        screen.publish(sampleState("Ann"));
+        const QString problem = screen.start(0);
+        EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
+        port = screen.port();
+    }
+    AudienceScreen screen;
+    quint16 port = 0;
+};
+
+// Every path a browser might try: our pages, the state, and everything else refused
+// without a trace of the machine's folders.
+TEST_F(Server, AnswersOnlyItsOwnPagesAndTheState) {
+    struct Case {
+        const char* request;
+        int status;
+        const char* type;
+        const char* bodyHas;
+    };
+    const Case cases[] = {
+        {"GET / HTTP/1.1", 200, "text/html", "audience.showBoard"},
+        {"GET /overlay?scores=off HTTP/1.1", 200, "text/html", "audience.showOverlay"},
+        {"GET /log HTTP/1.1", 200, "text/html", "audience.showLog"},
+        {"GET /audience.js HTTP/1.1", 200, "text/javascript", "function follow"},
+        {"GET /audience.css HTTP/1.1", 200, "text/css", ".lower-third"},
+        {"GET /state HTTP/1.1", 200, "application/json", "\"responder\":\"Ann\""},
+        {"GET /state?anything=1 HTTP/1.1", 200, "application/json", "\"board\":\"leader\""},
+        {"GET /../../etc/passwd HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET /%2e%2e/%2e%2e/etc/passwd HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET /web/board.html HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET /:/web/board.html HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET //etc/passwd HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET /STATE HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET /overlay/ HTTP/1.1", 404, "text/plain", "Not found"},
+        {"GET http://example.invalid/state HTTP/1.1", 200, "application/json", "\"clock\""},
+        {"POST /state HTTP/1.1\r\nContent-Length: 2\r\n\r\n{}", 405, "text/plain", "Only"},
+        {"PUT / HTTP/1.1\r\nContent-Length: 0", 405, "text/plain", "Only reading"},
+        {"DELETE /state HTTP/1.1", 405, "text/plain", "Only reading"},
+    };
+    const QByteArray folder = QCoreApplication::applicationDirPath().toUtf8();
+    for (const Case& c : cases) {
+        QByteArray request = c.request;
+        if (!request.contains("\r\n\r\n")) {
+            request += "\r\nHost: localhost\r\n\r\n";
+        }
+        const test::HttpAnswer answer = test::exchange(port, request);
+        SCOPED_TRACE(c.request);
+        EXPECT_EQ(answer.status, c.status);
+        EXPECT_TRUE(answer.head.toLower().contains(QByteArray("content-type: ") + c.type))
+            << answer.head.toStdString();
+        EXPECT_TRUE(answer.body.contains(c.bodyHas)) << answer.body.left(200).toStdString();
+        EXPECT_FALSE(answer.body.contains(folder));
+        EXPECT_FALSE(answer.head.contains(folder));
+    }
+}
+
+// Random states survive the trip through JSON field by field, whatever the names hold.
+TEST(StateJson, CarriesEveryFieldOfAnyState) {
+    QRandomGenerator random(20);
+    const auto text = [&] {
+        QString s;
+        const int length = random.bounded(12);
+        for (int i = 0; i < length; ++i) {
+            const char16_t pool[] = u"aZ09 \"\\/<>&'\n\t\u00e9\u4e2d\u0001";
+            s += QChar(pool[random.bounded(int(std::size(pool)) - 1)]);
+        }
+        return s;
+    };
+    for (int round = 0; round < 300; ++round) {
+        AudienceState s;
+        s.board = text();
+        s.responder = text();
+        s.secondResponder = text();
+        s.clockRunning = random.bounded(2) == 1;
+        const int rows = random.bounded(11);
+        for (int r = 0; r < rows; ++r) {
+            s.rows.append({text(), QString::number(random.bounded(-999, 1000)),
+                           AudienceState::Mark(random.bounded(5))});
+        }
+        s.log.append({round, text(), text(), random.bounded(2) ? -1 : random.bounded(100000)});
+        QJsonParseError error{};
+        const QJsonObject o = QJsonDocument::fromJson(web::toJson(s), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError);
+        EXPECT_EQ(o["board"].toString(), s.board);
+        EXPECT_EQ(o["responder"].toString(), s.responder);
+        EXPECT_EQ(o["second"].toString(), s.secondResponder);
+        EXPECT_EQ(o["clockRunning"].toBool(), s.clockRunning);
+        ASSERT_EQ(o["rows"].toArray().size(), s.rows.size());
+        for (int r = 0; r < rows; ++r) {
+            const QJsonObject row = o["rows"].toArray()[r].toObject();
+            EXPECT_EQ(row["name"].toString(), s.rows[r].name);
+            EXPECT_EQ(row["score"].toString(), s.rows[r].score);
+            EXPECT_EQ(row["mark"].toString().isEmpty(),
+                      s.rows[r].mark == AudienceState::Mark::None);
+        }
+        const QJsonObject log = o["log"].toArray()[0].toObject();
+        EXPECT_EQ(log.contains("splitMs"), s.log[0].splitMs >= 0);
+        EXPECT_EQ(log["name"].toString(), s.log[0].name);
+    }
+}
+
+// 200 live pages each receive the state on joining and then every change, in order.
+TEST_F(Server, EveryLivePageReceivesEachChange) {
+    auto pages = test::openPages(port, 200);
+    ASSERT_TRUE(waitUntil([&] { return screen.liveClients() == 200; })) << screen.liveClients();
+    ASSERT_TRUE(waitUntil([&] {
+        return std::all_of(pages.begin(), pages.end(),
+                           [](const auto& p) { return p->messages.size() == 1; });
+    }));
+    const QStringList names{"Bea", "Cid", "Dot"};
+    for (int i = 0; i < names.size(); ++i) {
+        screen.publish(sampleState(names[i]));
+        screen.publish(sampleState(names[i]));  // unchanged: nothing more is sent
+        ASSERT_TRUE(waitUntil([&] {
+            return std::all_of(pages.begin(), pages.end(), [&](const auto& p) {
+                return p->messages.size() >= std::size_t(i + 2);
+            });
+        }));
+    }
+    for (const auto& page : pages) {
+        ASSERT_EQ(page->messages.size(), 4u);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(page->messages[i + 1], QString::fromUtf8(web::toJson(sampleState(names[i]))));
+        }
+    }
+}
+
+// Pages that connect and vanish by the hundred leave no connection behind, and the
+// server keeps serving those that stay.
+TEST_F(Server, PagesVanishingByTheHundredLeaveNothingBehind) {
+    test::LivePage stays(port);
+    for (int round = 0; round < 3; ++round) {
+        auto pages = test::openPages(port, 100);
+        ASSERT_TRUE(waitUntil([&] { return screen.liveClients() == 101; }));
+        for (auto& page : pages) {
+            page->socket.abort();
+        }
+        pages.clear();
+        ASSERT_TRUE(waitUntil([&] {
+            return screen.liveClients() == 1 && screen.openConnections() == 1;
+        })) << screen.liveClients()
+            << " " << screen.openConnections();
+    }
+    screen.publish(sampleState("Eve"));
+    ASSERT_TRUE(waitUntil([&] { return stays.messages.size() == 2; }));
+    EXPECT_TRUE(stays.messages.back().contains("\"Eve\""));
+}
+
+struct TightServer : Server {
+    static web::ServerLimits limits() {
+        web::ServerLimits l;
+        l.maxClients = 5;
+        l.idleMs = 400;
+        l.pingMs = 400;
+        l.maxRequestBytes = 4096;
+        l.maxUnsentBytes = 64 * 1024;
+        return l;
+    }
+    TightServer() : Server(limits()) {}
+
+    // Opens a raw connection with `bytes` sent; true when the server closes it.
+    bool closes(const QByteArray& bytes) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (!socket.waitForConnected(5000)) {
+            return false;
+        }
+        socket.write(bytes);
+        return waitUntil([&] {
+            socket.readAll();
+            return socket.state() == QAbstractSocket::UnconnectedState;
+        });
+    }
+};
+
+TEST_F(TightServer, MalformedOverLongAndIdleRequestsAreClosed) {
+    EXPECT_TRUE(closes(QByteArray("\x00\x01\x02 nonsense\r\n\r\n", 17)));
+    EXPECT_TRUE(closes("GET /" + QByteArray(20000, 'a') + " HTTP/1.1\r\n\r\n"));
+    EXPECT_TRUE(closes("GET / HTTP/1.1\r\nX-Long: " + QByteArray(8000, 'b') + "\r\n\r\n"));
+    EXPECT_TRUE(
+        closes("POST / HTTP/1.1\r\nContent-Length: 100000\r\n\r\n" + QByteArray(100000, 'c')));
+    EXPECT_TRUE(closes("GET / HTT"));  // half a request, then nothing
+    EXPECT_TRUE(closes({}));           // nothing at all
+    EXPECT_TRUE(waitUntil([&] { return screen.openConnections() == 0; }));
+    EXPECT_EQ(get(port, "/state").status, 200) << "still serving";
+}
+
+TEST_F(TightServer, AdmitsNoMoreThanItsLimitOfConnections) {
+    std::vector<std::unique_ptr<QTcpSocket>> held;
+    for (int i = 0; i < 5; ++i) {
+        held.push_back(std::make_unique<QTcpSocket>());
+        held.back()->connectToHost(QHostAddress::LocalHost, port);
+        held.back()->write("GET /st");  // a request that keeps coming
+    }
+    ASSERT_TRUE(waitUntil([&] { return screen.openConnections() == 5; }));
+    EXPECT_TRUE(closes("GET /state HTTP/1.1\r\n\r\n")) << "the sixth is turned away";
+    held.front()->abort();
+    held.erase(held.begin());
+    ASSERT_TRUE(waitUntil([&] { return screen.openConnections() == 4; }));
+    held.clear();
+    ASSERT_TRUE(waitUntil([&] { return screen.openConnections() == 0; }));
+    EXPECT_EQ(get(port, "/state").status, 200) << "room again";
+}
+
+// A page that never reads is dropped once its unsent share passes the limit; the other
+// pages go on receiving.
+TEST_F(TightServer, APageThatNeverReadsIsDropped) {
+    test::LivePage reader(port);
+    QTcpSocket stalled;
+    stalled.setReadBufferSize(1024);  // it stops taking what the server sends
+    stalled.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(stalled.waitForConnected(5000));
+    stalled.write(
+        "GET /live HTTP/1.1\r\nHost: localhost\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+    ASSERT_TRUE(waitUntil([&] { return screen.liveClients() == 2; }));
+    // Each state is sent once the reading page has the one before, so only the stalled
+    // page's share piles up.
+    int published = 0;
+    while (screen.liveClients() == 2 && published < 2000) {
+        screen.publish(sampleState(QString(60000, QLatin1Char('a' + published++ % 26))));
+        const QString sent = QString::fromUtf8(web::toJson(screen.state()));
+        ASSERT_TRUE(waitUntil([&] {
+            return screen.liveClients() < 2 ||
+                   (!reader.messages.empty() && reader.messages.back() == sent);
+        }));
+    }
+    ASSERT_TRUE(waitUntil([&] { return screen.liveClients() == 1; })) << published;
+    EXPECT_GT(published, 1) << "dropped for what it left unread, not at once";
+    EXPECT_TRUE(reader.connected);
+    const QString last = QString::fromUtf8(web::toJson(screen.state()));
+    EXPECT_TRUE(
+        waitUntil([&] { return !reader.messages.empty() && reader.messages.back() == last; }));
+}
+
+TEST_F(TightServer, OnlyTheLivePathTakesAWebSocket) {
+    test::LivePage wrong(port, "/state");
+    EXPECT_TRUE(waitUntil([&] { return !wrong.connected && screen.openConnections() == 0; }));
+    EXPECT_EQ(screen.liveClients(), 0);
+}
+
+TEST(ServerStart, APortInUseIsReportedAndNothingServes) {
+    AudienceScreen first;
+    ASSERT_TRUE(first.start(0).isEmpty());
+    AudienceScreen second;
+    const QString problem = second.start(first.port());
+    EXPECT_TRUE(problem.contains(QString::number(first.port()))) << problem.toStdString();
+    EXPECT_FALSE(second.running());
+    first.stop();
+    EXPECT_FALSE(first.running());
+    EXPECT_TRUE(get(second.port() == 0 ? first.port() : second.port(), "/").closed);
+}
+
+}  // namespace
