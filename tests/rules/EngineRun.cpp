@@ -62,12 +62,12 @@ QStringList rowCaptions(const Timeline& t) {
 
 }  // namespace
 
-EngineResult runEngine(const Timeline& t) {
+EngineResult runEngine(const Timeline& t, Probe* probe) {
     EngineResult result;
     auto timing = std::make_shared<modulelink::UsbTiming>(t.seed);
     std::vector<sim::ModuleSpec> specs;
     for (const ModuleEntry& m : t.modules) {
-        specs.push_back({m.model, m.firstSlot});
+        specs.push_back({m.model, m.firstSlot, m.statusReport});
     }
     test::ManualClock clock;
     test::RecordingPlatform platform;
@@ -102,17 +102,24 @@ EngineResult runEngine(const Timeline& t) {
     modules.transport().useUsbTiming(timing);
     std::uint64_t seen = timing->deliveries();
     bool unplugged = false;
+    std::vector<std::string> log;
+    test::RecordingBoardView view(log, rowCaptions(t));
+    view.name.clear();
+    const ConsoleView console{state, view, modules};
+    const auto ran = [&] {
+        if (probe) {
+            probe->ran(console);
+        }
+    };
     const auto pump = [&] {
         if (timing->deliveries() != seen || unplugged) {
             seen = timing->deliveries();
             QCoreApplication::processEvents();
+            ran();
         }
     };
     timing->onDelivered = pump;
 
-    std::vector<std::string> log;
-    test::RecordingBoardView view(log, rowCaptions(t));
-    view.name.clear();
     const engine::BoardPolicy& policy =
         t.board == Board::Classic ? engine::classicBoardPolicy() : engine::leaderBoardPolicy();
     engine::BuzzEngine buzz(policy, view, link, settings, state, clock, platform);
@@ -120,7 +127,12 @@ EngineResult runEngine(const Timeline& t) {
     for (const Step& s : t.steps) {
         if (s.act == Act::Press) {
             sim::VirtualModule& m = modules.module(s.module);
-            timing->at(microseconds(s.us), [&m, s] { m.press({{s.team, s.player}}); });
+            timing->at(microseconds(s.us), [&m, s, probe, &console] {
+                const bool latched = m.press({{s.team, s.player}});
+                if (probe) {
+                    probe->pressed(s, latched, console);
+                }
+            });
         }
     }
     std::size_t next = 0;
@@ -128,6 +140,7 @@ EngineResult runEngine(const Timeline& t) {
     for (std::int64_t ms = 1; ms * 1000 <= t.endUs && !platform.ended(); ++ms) {
         timing->advanceTo(microseconds(ms * 1000));
         clock.advanceMs(1);
+        ran();
         pump();
         while (next < t.steps.size() && t.steps[next].us <= ms * 1000 && !platform.ended()) {
             const Step& s = t.steps[next++];
@@ -158,6 +171,9 @@ EngineResult runEngine(const Timeline& t) {
                     break;
                 case Act::Press:
                     break;
+            }
+            if (probe) {
+                probe->acted(s, console);
             }
             pump();
         }

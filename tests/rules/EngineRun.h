@@ -3,8 +3,11 @@
 #include <vector>
 
 #include "Outcome.h"
+#include "RecordingBoardView.h"
 #include "RulesModel.h"
 #include "Timeline.h"
+#include "model/MatchState.h"
+#include "sim/VirtualModuleSet.h"
 
 namespace rules {
 
@@ -15,6 +18,23 @@ struct EngineResult {
     std::vector<UsbPolling> polling;  // each module's endpoint, in opening order
 };
 
-EngineResult runEngine(const Timeline& timeline);
+// What a probe sees of the console while a timeline runs.
+struct ConsoleView {
+    const model::MatchState& state;
+    const test::RecordingBoardView& board;
+    sim::VirtualModuleSet& modules;
+};
+
+// Watches a run: every press as its module takes it or not, every operator action once it
+// has run, and the console after anything ran (a tick, an arrival, an action).
+class Probe {
+  public:
+    virtual ~Probe() = default;
+    virtual void pressed(const Step& step, bool latched, const ConsoleView& console) = 0;
+    virtual void acted(const Step& step, const ConsoleView& console) = 0;
+    virtual void ran(const ConsoleView& console) = 0;
+};
+
+EngineResult runEngine(const Timeline& timeline, Probe* probe = nullptr);
 
 }  // namespace rules

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kStartUp = 123, kLock = 124, kArm = 125, kSoundOff = 127, kLight = 0, kBuzz = 22;
 constexpr std::int64_t kFrameUs = 1000;
-constexpr int kIdle = -1, kIdentity = -2;
+constexpr int kIdle = -1, kIdentity = -2, kStatus = -3;
 // Reports closer than this arrived together: a USB frame cannot tell them apart.
 constexpr std::int64_t kTogetherUs = 250;
 
@@ -153,6 +153,9 @@ class Model {
                 Module& m = modules_[d.module];
                 if (d.kind == 0) {
                     buttonPressed(m, d.content);
+                } else if (m.plugged && d.content == kStatus) {
+                    wakePending_ = true;  // it wakes the console, but no check reads it
+                    delivered = true;
                 } else if (m.plugged && deaf_) {
                     m.latest = {d.content, d.armCount, when};  // behind a taken press
                 } else if (m.plugged) {
@@ -184,6 +187,10 @@ class Model {
             return;
         }
         m.content = content;
+        send(m, content);
+    }
+    // One report on the module's endpoint: each poll carries one.
+    void send(Module& m, int content) {
         const std::int64_t earliest = std::max(usNow_, m.lastPoll + m.polling.interval);
         std::int64_t k = (earliest - m.polling.phase + m.polling.interval - 1) / m.polling.interval;
         k = std::max<std::int64_t>(k, 0);
@@ -214,6 +221,9 @@ class Model {
             setContent(m, kIdle);
         } else if (command == kLock) {
             m.armed = false;
+        }
+        if (m.entry.statusReport) {
+            send(m, kStatus);  // its last command and armed state, after every command
         }
     }
     void sendAll(int command) {
@@ -582,9 +592,7 @@ class Model {
         blinkTimer_.on = false;
         excluded_ = 0;
         pointsAwarded_ = false;
-        if (classic_) {
-            waiting_ = false;
-        }
+        waiting_ = false;  // a re-arm that hands nothing over ends the wait, on every board
         restart(delayTimer_);
         rearmed_ = true;
         if (rf_) {

@@ -44,7 +44,7 @@ std::vector<ModuleEntry> randomModules(std::mt19937& random) {
         const bool pair = model == 2012 || model == 512;
         const int first =
             pair ? 1 + 2 * static_cast<int>(random() % 3) : 1 + static_cast<int>(random() % 7);
-        modules.push_back({model, first});
+        modules.push_back({model, first, random() % 6 == 0});
     }
     return modules;
 }
@@ -126,7 +126,7 @@ std::string describe(const Timeline& t) {
     out << "seed " << t.seed << (t.board == Board::Classic ? " classic" : " leader")
         << (t.secondPlace ? " second-place" : "") << " modules";
     for (const ModuleEntry& m : t.modules) {
-        out << ' ' << m.model << ':' << m.firstSlot;
+        out << ' ' << m.model << ':' << m.firstSlot << (m.statusReport ? "+status" : "");
     }
     out << '\n';
     for (const Step& s : t.steps) {

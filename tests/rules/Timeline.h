@@ -21,7 +21,8 @@ struct Step {
 
 struct ModuleEntry {
     int model = 4097;
-    int firstSlot = 1;  // the team slot served, or the first of a pair
+    int firstSlot = 1;          // the team slot served, or the first of a pair
+    bool statusReport = false;  // a second input report after every command, read by no check
 };
 
 // A match of a few questions on one board, with the modules in opening order.
