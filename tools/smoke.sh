@@ -89,56 +89,11 @@ write_setup() {
     } > "$setup_folder/QvxUSBsetup.txt"
 }
 
-# --- a display of our own -------------------------------------------------------------
-if [ -n "$display" ]; then
-    Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-else
-    exec 3>"$scratch/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    exec 3>&-
-    for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-    display="$(cat "$scratch/display")"
-fi
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+# --- a display of our own and the driving helpers --------------------------------------
+. "$here/tools/xdrive.sh"
+start_xvfb "$scratch" "$display"
 
 # --- helpers ----------------------------------------------------------------------------
-# The id of the visible window whose name matches, waiting up to 15 s.
-window() {
-    local id
-    for _ in $(seq 150); do
-        id="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)"
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    fail "no window \"$1\""
-}
-gone() {
-    for _ in $(seq 150); do
-        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    fail "window \"$1\" stays"
-}
-# Clicks at a point of a window given as fractions of its size plus a pixel offset.
-click_in() {
-    local id="$1" fx="$2" fy="$3" dy="${4:-0}" w h
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    w=$WIDTH; h=$HEIGHT
-    xdotool mousemove --window "$id" "$(awk "BEGIN{print int($w*$fx)}")" \
-        "$(awk "BEGIN{print int($h*$fy)+$dy}")" click 1
-}
-# Clicks a board at a point of its 1024 x 768 design, which the board scales to fit and
-# centres in its window.
-board_click() {
-    local id="$1" x="$2" y="$3"
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    xdotool mousemove --window "$id" $(awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$x" -v y="$y" \
-        'BEGIN { s = w / 1024; if (h / 768 < s) s = h / 768;
-                 print int((w - 1024 * s) / 2 + x * s), int((h - 768 * s) / 2 + y * s) }') click 1
-}
 shot() { import -window "$1" "$shots/$2"; }
 # What the board shows in its text colour (the responder and their team), by OCR: the
 # set-up's dark red becomes black, everything else white.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "boards/BoardSet.h"
+#include "boards/ScoreWatch.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
 #include "modulelink/HidAgent.h"
@@ -10,6 +11,8 @@
 #include "modulelink/ModuleLink.h"
 #include "modulelink/windows/TitleForm.h"
 #include "questions/QuestionWindows.h"
+#include "record/MatchRecord.h"
+#include "record/windows/BuzzLog.h"
 #include "rf/ChangeChannel.h"
 #include "rf/PALevel.h"
 #include "rf/RadioHost.h"
@@ -50,7 +53,7 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     void showTitleForm() override { titleForm_.show(); }
     void hideTitleForm() override { titleForm_.hide(); }
     void unloadTitleForm() override { titleForm_.unload(); }
-    void showSetupMenu() override { menu().show(); }
+    void showSetupMenu() override;
     void SaveRescueFile() override { menu().files().SaveRescueFile(); }
     void unloadSetupMenu() override;
     void captionsChanged() override { titleForm_.refreshCaptions(); }
@@ -60,6 +63,13 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     boards::Board& board(model::BoardChoice choice) override { return boards().board(choice); }
     boards::Board* existingBoard(model::BoardChoice choice) override;
     void showRadioDialog(setup::RadioDialog dialog) override;
+    void newMatch() override;
+    void exportMatch() override;
+    void printScoreSheet() override;
+    void showBuzzLog() override;
+
+    record::MatchRecord& matchRecord() { return record_; }
+    record::BuzzLog* buzzLog() const { return buzzLog_.get(); }
 
     // rf::RadioHost
     void showClassicBoard() override { classicBoard().show(); }
@@ -67,6 +77,13 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
 
   private:
     boards::BoardSet& boards();
+    boards::ScoreWatch& scoreWatch();
+    // Once the set-up menu has loaded (after the rescue file): the unfinished last match is
+    // offered for restoring, then the record begins.
+    void startRecord();
+    QVector<model::MatchEvent> resumableMatch();
+    void restoreScores();
+    model::MatchEvent opening() const;
 
     ui::Platform& platform_;
     ui::Clock& clock_;
@@ -81,6 +98,10 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     std::unique_ptr<rf::XmitterCode> xmitterCode_;
     std::unique_ptr<rf::ChangeChannel> changeChannel_;
     std::unique_ptr<rf::PALevel> paLevel_;
+    record::MatchRecord record_;
+    std::unique_ptr<boards::ScoreWatch> scoreWatch_;
+    std::unique_ptr<record::BuzzLog> buzzLog_;
+    bool recordStarted_ = false;
 };
 
 }  // namespace app

@@ -26,6 +26,10 @@ class BoardSet {
     ScoreBoard3& classic() { return made(classic_, questions_); }
     LeaderBoard& leader() { return made(leader_); }
     CutThroat& cutThroat() { return made(cutThroat_); }
+    // The boards made so far, or none.
+    const ScoreBoard3* classicIfMade() const { return classic_.get(); }
+    const LeaderBoard* leaderIfMade() const { return leader_.get(); }
+    const CutThroat* cutThroatIfMade() const { return cutThroat_.get(); }
 
   private:
     // A board with what it alone needs (the classic board: the question window).

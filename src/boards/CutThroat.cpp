@@ -78,6 +78,7 @@ void CutThroat::Sort() {
         rows_.name(row).setBackColor(marked ? mark->second.first : ui::colors::buttonFace);
         rows_.score(row).setBackColor(marked ? mark->second.second : ui::colors::buttonFace);
     }
+    state_.events->scoresTouched(model::ScoreHow::Sort);
 }
 
 void CutThroat::CommandShowAll_Click() {
@@ -101,6 +102,7 @@ void CutThroat::ScoreLabel_MouseDown(int button) {
             showAll_.setScore(row, ScoreLabel.caption());
         }
     }
+    state_.events->scoresTouched(model::ScoreHow::Click);
 }
 
 // A left click selects the row's score for scoring, a right click deselects it.

@@ -19,6 +19,7 @@ class CutThroat final : public RowBoard, private ShowAllHost {
     ui::CommandButton CommandShowAll;
 
     ShowAll& showAll() { return showAll_; }
+    const ShowAll& showAll() const { return showAll_; }
 
     // Handlers; r is the row 1..10.
     void ScoreLabel_MouseDown(int button);

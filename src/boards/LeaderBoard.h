@@ -18,7 +18,10 @@ class LeaderBoard final : public RowBoard {
     int rowSlot(int r) const { return rows_.member(r - 1); }
 
     void L_MouseDown(int r, int button) override;
-    void Sort() override { rows_.Sort(); }
+    void Sort() override {
+        rows_.Sort();
+        state_.events->scoresTouched(model::ScoreHow::Sort);
+    }
 
     // Board
     void eraseScores() override { eraseRowScores(); }

@@ -31,6 +31,15 @@ void RowBoard::SLabel_MouseDown(int button) {
         state_.pointsAwarded = true;
     }
     rowScoresChanged(changed);
+    state_.events->scoresTouched(model::ScoreHow::Click);
+}
+
+void RowBoard::restoreScore(const QString& name, const QString& score) {
+    for (int row = 0; row < RankedRows::kRows; ++row) {
+        if (rowCaption(row) == name) {
+            rows_.score(row).setCaption(score);
+        }
+    }
 }
 
 void RowBoard::eraseRowScores() {

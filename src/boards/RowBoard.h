@@ -31,6 +31,8 @@ class RowBoard : public BoardWindow {
     // A blank row stands for nobody: no name matches it, not even an empty one.
     QString rowCaption(int row) const override;
     void sortRows() override { Sort(); }
+    // A restored match: the row of this name shows this score.
+    void restoreScore(const QString& name, const QString& score);
 
   protected:
     // `rowsArea` is where the rows stand in the board's design.

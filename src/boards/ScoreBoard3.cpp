@@ -167,6 +167,7 @@ void ScoreBoard3::scoreLabel_MouseDown(int position, int button) {
         return;
     }
     menu_.setScoreCaption(positionSlot(position), label.caption());
+    state_.events->scoresTouched(model::ScoreHow::Click);
 }
 
 void ScoreBoard3::banner_MouseDown(int position, int button) {

@@ -61,8 +61,10 @@ ShowAll::ShowAll(const model::MatchSettings& settings, model::MatchState& state,
         }
         // A finished entry is tidied at once, so what stays in the box is what counts.
         ui::TextBox& box = *ScoreText[k];
-        connect(box.edit(), &QLineEdit::editingFinished, this,
-                [&box] { box.setText(engine::tidyScore(box.text())); });
+        connect(box.edit(), &QLineEdit::editingFinished, this, [this, &box] {
+            box.setText(engine::tidyScore(box.text()));
+            state_.events->scoresTouched(model::ScoreHow::Typed);
+        });
     }
     for (ui::CommandButton* b : {&CommandSort, &CommandHide}) {
         b->setFont(kButtonFont);
@@ -161,6 +163,7 @@ void ShowAll::Sort() {
     }
     ListToRank list(*this, count_);
     rankByScore(list);
+    state_.events->scoresTouched(model::ScoreHow::Sort);
 }
 
 void ShowAll::CommandHide_Click() {

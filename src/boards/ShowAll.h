@@ -58,6 +58,12 @@ class ShowAll final : public ui::Form {
     std::vector<int> rowsNamed(const QString& name) const;
     int rowOfBox(int box) const;
     void setScore(int row, const QString& text) { ScoreText.at(row)->setText(text); }
+    // A restored match: every row of this name shows this score.
+    void restoreScore(const QString& name, const QString& text) {
+        for (int row : rowsNamed(name)) {
+            setScore(row, text);
+        }
+    }
     void eraseScores();
 
   protected:

@@ -35,6 +35,7 @@ static BoardPolicy rowBoard() {
 const BoardPolicy& leaderBoardPolicy() {
     static const BoardPolicy policy = [] {
         BoardPolicy p = rowBoard();
+        p.board = model::BoardChoice::Leader;
         p.timerClickSetsKind = false;
         return p;
     }();
@@ -44,6 +45,7 @@ const BoardPolicy& leaderBoardPolicy() {
 const BoardPolicy& cutThroatBoardPolicy() {
     static const BoardPolicy policy = [] {
         BoardPolicy p = rowBoard();
+        p.board = model::BoardChoice::CutThroat;
         p.comparesPlayerName = true;
         p.acceptedRowScoreGreen = false;
         p.showsTeamName = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MatchSettings.h"
+
 namespace engine {
 
 // Where a board refuses a press from a team (or player) that is marked orange.
@@ -26,6 +28,7 @@ enum class ClockSound { Game, Timer };
 // Everything that differs between boards in buzz-in, arm, timers and alerts. A new board
 // is a new value of this table, never a new copy of the engine.
 struct BoardPolicy {
+    model::BoardChoice board = model::BoardChoice::Classic;
     int pollingIntervalMs = 2;
 
     // Buzz-in.

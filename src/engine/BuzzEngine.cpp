@@ -97,11 +97,13 @@ void BuzzEngine::usbwired() {
     const bool secondPlaceMode = settings_.lockSecondResponder;
 
     if (policy_.refusal == Refusal::BeforeSecondPlace && refusedByOrangeRow(name)) {
+        tellPress(model::MatchEvent::Kind::PressRefused, *press);
         return;
     }
     if (secondPlaceMode) {
         if (state_.firstResponderTaken == 1) {
             holdSecondResponder(*press, name);
+            tellPress(model::MatchEvent::Kind::SecondHeld, *press);
             return;
         }
         if (state_.firstResponderTaken == 0) {
@@ -110,6 +112,7 @@ void BuzzEngine::usbwired() {
             markRows(name, ui::colors::orange, policy_.firstResponderScoreGreen);
         }
     } else if (policy_.refusal == Refusal::InRowScanModeOff && !scanRowsModeOff(name)) {
+        tellPress(model::MatchEvent::Kind::PressRefused, *press);
         return;
     }
 
@@ -156,6 +159,7 @@ void BuzzEngine::usbwired() {
     if (policy_.soundTimerAlways) {
         startSoundTimer();  // its tick also re-arms the others in second-place mode
     }
+    tellPress(model::MatchEvent::Kind::PressTaken, *press);
 }
 
 bool BuzzEngine::refusedByOrangeRow(const QString& name) {

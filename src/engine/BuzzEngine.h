@@ -5,6 +5,7 @@
 
 #include "engine/BoardPolicy.h"
 #include "engine/BoardView.h"
+#include "model/MatchEvents.h"
 #include "modulelink/ModuleExchange.h"
 #include "ui/Timer.h"
 
@@ -104,7 +105,7 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     void applyTimerRule();
 
     // Response timer steps.
-    void startCount(int length, const QString& kind);
+    void startCount(int length, const QString& caption, model::TimerKind kind);
     void startBonus(bool showKind);
     std::int16_t timerLength(int box) const;
 
@@ -114,6 +115,13 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     void startSoundTimer();
     void showClock();
     void callTimeOut();
+
+    // The match record's part: one call per event, after the modules were told.
+    void tellArm(bool partial);
+    void tellPress(model::MatchEvent::Kind kind, const Press& press);
+    void tellHandOver();
+    void tellTimer(model::MatchEvent::Kind kind, model::TimerKind timer);
+    void tellClock(model::ClockChange change);
 
     const BoardPolicy& policy_;
     BoardView& view_;
@@ -135,6 +143,7 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     QString clockSecondsText_ = QStringLiteral("00");
     // The held second responder's interface address and model, so its replay decodes the
     // same.
+    model::TimerKind countKind_ = model::TimerKind::TossUp;  // the count running
     std::int16_t secondResponderData4_ = 0;
     std::int32_t secondResponderModel_ = 0;
 };

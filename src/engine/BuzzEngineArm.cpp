@@ -49,6 +49,7 @@ void BuzzEngine::spacekey() {
     state_.pointsAwarded = false;
     state_.secondResponderWaiting = false;  // a full re-arm drops a held second responder
     modules_.startDelay();
+    tellArm(false);
 }
 
 void BuzzEngine::NameLabel_MouseDown(int button) {
@@ -95,6 +96,7 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
     }
     sendAll(modulelink::command::kArm);
     porttimer_.start();
+    tellArm(button == kRightButton);
 }
 
 // Every mark goes, including the orange marks of teams that may not answer.
@@ -151,6 +153,7 @@ void BuzzEngine::handOver() {
     state_.responderModel = secondResponderModel_;
     timerBlink_.stop();
     sendAll(modulelink::command::kLock);  // also puts out the blinking lamp
+    tellHandOver();
     usbwired();
 }
 

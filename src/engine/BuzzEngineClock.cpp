@@ -35,8 +35,12 @@ void BuzzEngine::showMatchTime() {
     clockMinutes_ = model::leadingInt16(text.left(3));
     clockSeconds_ = model::leadingInt16(text.right(2));
     clockSecondsText_ = twoDigitSeconds(clockSeconds_);
+    const QString before = view_.clockCaption();
     showClock();
     view_.setClockTextColor(ui::colors::greyText);
+    if (view_.clockCaption() != before) {
+        tellClock(model::ClockChange::Set);
+    }
 }
 
 // Starts the clock, or pauses it and calls a time-out.
@@ -46,6 +50,7 @@ void BuzzEngine::clocklabel_Click() {
         responseTimer_.stop();
         view_.setTimerCaption({});
         view_.setClockTextColor(ui::colors::buttonText);
+        tellClock(model::ClockChange::Started);
         return;
     }
     callTimeOut();
@@ -67,6 +72,8 @@ void BuzzEngine::callTimeOut() {
     view_.setTimerCaption(QString::number(ndigit1_));
     view_.setNameCaption(QStringLiteral("Time Out"));
     responseTimer_.start();
+    tellClock(model::ClockChange::Stopped);
+    tellTimer(model::MatchEvent::Kind::TimerStarted, model::TimerKind::TimeOut);
 }
 
 void BuzzEngine::Timer2_Timer() {
@@ -74,6 +81,7 @@ void BuzzEngine::Timer2_Timer() {
         porttimer_.start();  // the match is over: the floor is open again
         timer2_.stop();
         view_.setNameCaption(QStringLiteral("Clock Expired"));
+        tellClock(model::ClockChange::Expired);
         if (settings_.moduleSpeakersOn) {
             sendEach(modulelink::command::kClockExpiredTone);
             startSoundTimer();

@@ -20,24 +20,25 @@ std::int16_t BuzzEngine::timerLength(int box) const {
     return model::leadingInt16(settings_.timerText(box));
 }
 
-void BuzzEngine::startCount(int length, const QString& kind) {
+void BuzzEngine::startCount(int length, const QString& caption, model::TimerKind kind) {
     responseTimer_.stop();
     ndigit1_ = static_cast<std::int16_t>(length);
     view_.setTimerCaption(QString::number(ndigit1_));
-    view_.setTimerKindCaption(kind);
+    view_.setTimerKindCaption(caption);
     responseTimer_.start();
+    tellTimer(model::MatchEvent::Kind::TimerStarted, kind);
 }
 
 void BuzzEngine::CommandT_Click() {
-    startCount(timerLength(kTossUpBox), QStringLiteral("Toss Up"));
+    startCount(timerLength(kTossUpBox), QStringLiteral("Toss Up"), model::TimerKind::TossUp);
 }
 
 void BuzzEngine::CommandA_Click() {
-    startCount(timerLength(kAuxiliaryBox), QStringLiteral("Auxillary"));
+    startCount(timerLength(kAuxiliaryBox), QStringLiteral("Auxillary"), model::TimerKind::Aux);
 }
 
 void BuzzEngine::Command20_Click() {
-    startCount(20, QStringLiteral("20 sec."));
+    startCount(20, QStringLiteral("20 sec."), model::TimerKind::Twenty);
 }
 
 void BuzzEngine::CommandB_Click() {
@@ -69,6 +70,7 @@ void BuzzEngine::startBonus(bool showKind) {
         view_.setNameCaption({});
     }
     responseTimer_.start();
+    tellTimer(model::MatchEvent::Kind::TimerStarted, model::TimerKind::Bonus);
 }
 
 // A click on a running count stops it; otherwise left starts the toss-up count and right
@@ -84,6 +86,7 @@ void BuzzEngine::timerlabel_MouseDown(int button) {
         view_.setTimerKindCaption(QStringLiteral("Toss Up"));
     }
     responseTimer_.start();
+    tellTimer(model::MatchEvent::Kind::TimerStarted, model::TimerKind::TossUp);
     if (policy_.timerClickShowsQuestion && state_.computerQuestionMode) {
         view_.showQuestionWindow();
     }
@@ -103,6 +106,7 @@ void BuzzEngine::ResponseTimer_Timer() {
     porttimer_.stop();
     responseTimer_.stop();
     view_.setNameCaption(QStringLiteral("Timer Expired"));
+    tellTimer(model::MatchEvent::Kind::TimerExpired, countKind_);
     sendAll(modulelink::command::kLock);
     if (settings_.moduleSpeakersOn) {
         sendEach(modulelink::command::kTimerExpiredTone);

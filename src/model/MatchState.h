@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/MatchEvents.h"
+
 namespace model {
 
 inline constexpr int kTeamModuleHandles = 12;
@@ -35,6 +37,10 @@ struct MatchState {
     // last opened interface's, modelNumber).
     std::int32_t responderModel = 0;
     std::int32_t excludedModule = 0;
+    // When the press the report check took arrived, and when the last arm command went out,
+    // on the module arrival clock (nanoseconds).
+    std::int64_t responderArrival = 0;
+    std::int64_t armSentAt = 0;
     std::int32_t classDebugCounter = 0;
 
     // Live buzz-in state.
@@ -48,6 +54,9 @@ struct MatchState {
     bool pointsAwarded = false;
     int playerCount = 0;
     int questionNumber = 0;
+
+    // Who is told what happened in the match (the match record).
+    MatchEvents* events = &noMatchEvents();
 
     // Models by kind.
     static bool isOneTeamModel(int model) { return model == 4097 || model == 272; }

@@ -294,7 +294,7 @@ void ModuleLink::showTitleFormUnlessShuttingDown() {
     }
 }
 
-void ModuleLink::DeviceRemoved(int, const QString&) {
+void ModuleLink::DeviceRemoved(int, const QString& text) {
     if (state_.shutdownInProgress || !state_.startupComplete) {
         platform_.beep();
         return;
@@ -303,6 +303,7 @@ void ModuleLink::DeviceRemoved(int, const QString&) {
     // and nothing may search for modules, show the start-up window, take a buzz or start a
     // second save while they are up.
     state_.shutdownInProgress = true;
+    state_.events->record(model::moduleUnplugged(text));
     platform_.messageBox(
         "Team Module has DISCONNECTED.  Program will save menu choices and shut down."
         "TEAM SCORES WILL NOT BE SAVED. Save player names and menu? ");
@@ -401,6 +402,7 @@ void ModuleLink::ReportChecker() {
             state_.responderData4 = static_cast<std::int16_t>(data4);
             state_.respondingModule = i;
             state_.responderModel = modelOf(module);
+            state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
         }
     }
 }
@@ -440,6 +442,7 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
     if (command == kArm || command == kStartUp) {
         // Taken before the write: the module's answer to it may come at once.
         module.latchClearedAt = agent_.ArrivalClock();
+        state_.armSentAt = module.latchClearedAt.count();
     }
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();

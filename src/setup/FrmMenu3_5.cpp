@@ -27,6 +27,9 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
       mnufile(window()->menuBar(), "&File"),
       mnuOpen(mnufile, "&Open Set-up File"),
       mnuSaveAs(mnufile, "Save &As Set-up File"),
+      mnuNewMatch(mnufile, "&New Match"),
+      mnuExportMatch(mnufile, "&Export Match..."),
+      mnuPrintSheet(mnufile, "&Print Score Sheet..."),
       mnuExit(mnufile, "E&xit"),
       mnuSetup(window()->menuBar(), "&Setup"),
       mnuSndSource(mnuSetup, "&Sound Source"),
@@ -61,6 +64,8 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
       mnuIndividual(mnuStatistics, "Individual"),
       mnuTeam(mnuStatistics, "Team"),
       mnuMatch(mnuStatistics, "Match"),
+      mnuView(window()->menuBar(), "&View"),
+      mnuBuzzLog(mnuView, "&Buzz Log"),
       mnuInternet(window()->menuBar(), "&Internet"),
       mnuHelp(window()->menuBar(), "&Help"),
       mnuVersionInfo(mnuHelp, "&Version Info"),
@@ -134,7 +139,9 @@ void FrmMenu3_5::buildPages() {
                 rowLabel[index]->setTransparent(true);
                 Text[index] = std::make_unique<ui::TextBox>(picTab[page]);
                 Text[index]->Change = [this, index] {
+                    const QString old = settings_.rosterText[index];
                     settings_.rosterText[index] = Text[index]->text();
+                    state_.events->record(model::nameChanged(index, old, Text[index]->text()));
                 };
                 grid->addWidget(rowLabel[index]->widget(), row, column);
                 grid->addWidget(Text[index]->widget(), row, column + 1);
@@ -160,6 +167,10 @@ void FrmMenu3_5::wireMenus() {
     mnuSaveAs.Click = [this] { files_.mnuSaveAs_Click(); };
     mnuRestoreDefault.Click = [this] { files_.mnuRestoreDefault_Click(); };
     mnuExit.Click = [this] { mnuExit_Click(); };
+    mnuNewMatch.Click = [this] { host_.newMatch(); };
+    mnuExportMatch.Click = [this] { host_.exportMatch(); };
+    mnuPrintSheet.Click = [this] { host_.printScoreSheet(); };
+    mnuBuzzLog.Click = [this] { host_.showBuzzLog(); };
     mnuQvxSpeaker.Click = [this] { mnuQvxSpeaker_Click(); };
     mnuSndCard.Click = [this] { mnuSndCard_Click(); };
     mnuLeaderBd.Click = [this] { chooseBoard(model::BoardChoice::Leader); };
@@ -189,8 +200,14 @@ void FrmMenu3_5::wireMenus() {
             SetForeColor();
         }
     };
-    mnuEraseScores.Click = [this] { eraseScores(platform_, host_, *this); };
-    mnuSwapSides.Click = [this] { swapSides(state_, Text, *this); };
+    mnuEraseScores.Click = [this] {
+        eraseScores(platform_, host_, *this);
+        state_.events->scoresTouched(model::ScoreHow::Erase);
+    };
+    mnuSwapSides.Click = [this] {
+        swapSides(state_, Text, *this);
+        state_.events->scoresTouched(model::ScoreHow::Swap);
+    };
     mnuVersionInfo.Click = [this] { mnuVersionInfo_Click(); };
     mnuXmitterCode.Click = [this] { host_.showRadioDialog(RadioDialog::TransmitterCode); };
     mnuChangeChannel.Click = [this] { host_.showRadioDialog(RadioDialog::Channel); };
@@ -374,6 +391,7 @@ void FrmMenu3_5::CommandHide_Click() {
 
 void FrmMenu3_5::mnuExit_Click() {
     state_.shutdownInProgress = true;
+    state_.events->record(model::consoleEnded());
     host_.ShutItDown();
 }
 
@@ -407,6 +425,7 @@ void FrmMenu3_5::chooseBoard(model::BoardChoice choice) {
     showMenuMarks();
     host_.board(choice).showBoard();
     mnuSwapSides.setEnabled(settings_.classicBoardChosen && state_.teamCount <= 2);
+    state_.events->record(model::boardChosen(choice));
     if (choice == model::BoardChoice::Classic) {
         show();
     } else if (choice == model::BoardChoice::CutThroat) {

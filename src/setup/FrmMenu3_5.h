@@ -46,7 +46,7 @@ class FrmMenu3_5 final : public ui::Form,
     int currentPage = 0;
 
     // The menu bar, in order.
-    ui::MenuItem mnufile, mnuOpen, mnuSaveAs, mnuExit;
+    ui::MenuItem mnufile, mnuOpen, mnuSaveAs, mnuNewMatch, mnuExportMatch, mnuPrintSheet, mnuExit;
     ui::MenuItem mnuSetup, mnuSndSource, mnuQvxSpeaker, mnuSndCard, mnuMoreOptions, mnuRFOptions,
         mnuXmitterCode, mnuChangeChannel, mnuPaLevel;
     ui::MenuItem munOptions, mnuScoreChoices, mnuLeaderBd, mnuScoreBd, mnuCutThroat, mnuSounds,
@@ -55,6 +55,7 @@ class FrmMenu3_5 final : public ui::Form,
     ui::MenuItem mnuQuestionS, mnuQuestionSource, mnuModeratorRead, mnuComputerGenerated,
         mnuQuestionEditor;
     ui::MenuItem mnuStatistics, mnuIndividual, mnuTeam, mnuMatch;
+    ui::MenuItem mnuView, mnuBuzzLog;
     ui::MenuItem mnuInternet;
     ui::MenuItem mnuHelp, mnuVersionInfo, mnuContactKorvessa;
 

@@ -22,6 +22,12 @@ class MenuHost {
     virtual boards::Board* existingBoard(model::BoardChoice choice) = 0;
     // Shows a radio dialog, made on first use.
     virtual void showRadioDialog(RadioDialog dialog) = 0;
+    // The match record: "New Match", "Export Match...", "Print Score Sheet...", "Buzz Log".
+    // A host without a record offers none of them.
+    virtual void newMatch() {}
+    virtual void exportMatch() {}
+    virtual void printScoreSheet() {}
+    virtual void showBuzzLog() {}
 };
 
 // Runs `apply` on the leader, classic and cut-throat boards, in that order, creating a

@@ -21,6 +21,10 @@ void eraseScores(ui::Platform& platform, MenuHost& host, boards::SetupMenuLink& 
                             kEraseTitle) == ui::MsgAnswer::Cancel) {
         return;
     }
+    eraseAllScores(host, menu);
+}
+
+void eraseAllScores(MenuHost& host, boards::SetupMenuLink& menu) {
     host.board(model::BoardChoice::CutThroat).eraseScores();
     host.board(model::BoardChoice::Leader).eraseScores();
     for (int slot = 0; slot < model::kTeamSlots; ++slot) {

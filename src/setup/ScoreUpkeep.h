@@ -15,6 +15,8 @@ namespace setup {
 // "&Erase Scores": after the operator confirms, every score holder reads "0": the scores
 // of the boards and the set-up menu's mirror. Names, timers and options stay.
 void eraseScores(ui::Platform& platform, MenuHost& host, boards::SetupMenuLink& menu);
+// The same without asking (a new match).
+void eraseAllScores(MenuHost& host, boards::SetupMenuLink& menu);
 
 // "&Swap Sides": every served team slot takes the names and mirrored score of the next
 // served slot, and the last served slot those of the first; two teams change places.

@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The kill test of the match record: plays a classic-board match on the real program
+# (`qvxconsole --simulate`, three one-team modules, under its own Xvfb) with score clicks of
+# both buttons, SIGKILLs it at a random moment (between clicks or while one is handled),
+# starts it again, answers "Restore Match" with Yes and reads the three scores off the
+# board (OCR of each score's place). Each restart must show the scores of the kill, or
+# those from just before the last click (the one event that may have been on its way).
+#
+#   tools/killtest.sh [--kills N] EXE          (default 3 kills)
+#
+# Needs xvfb, xdotool, imagemagick and tesseract-ocr (tools/deps.sh installs them).
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")/.." && pwd)"
+kills=3
+while [ $# -gt 1 ]; do
+    case "$1" in
+        --kills) kills="$2"; shift 2 ;;
+        *) echo "killtest: unknown option $1" >&2; exit 2 ;;
+    esac
+done
+[ $# -eq 1 ] || { echo "usage: $0 [--kills N] EXE" >&2; exit 2; }
+exe="$(realpath "$1")"
+scratch="$(mktemp -d)"
+xvfb_pid=""
+console_pid=""
+cleanup() {
+    [ -n "$console_pid" ] && kill -9 "$console_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() {
+    echo "killtest: FAILED: $*" >&2
+    [ -n "${DISPLAY:-}" ] && import -window root "$here/killtest-failure.png" 2>/dev/null &&
+        echo "killtest: the screen at the failure: killtest-failure.png" >&2
+    [ -f "$scratch/console.log" ] && sed 's/^/  console: /' "$scratch/console.log" >&2
+    exit 1
+}
+step() { echo "killtest: $*" >&2; }
+. "$here/tools/xdrive.sh"
+
+folder="$(dirname "$exe")"
+mkdir -p "$scratch/work" "$scratch/home" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+cp "$folder/QvxUSBsetupLM.txt" "$scratch/work/QvxUSBsetup.txt"
+start_xvfb "$scratch"
+
+# The score text rule: the last three characters of the number with a leading blank, read
+# back as the number they show.
+shown_value() {
+    local text
+    if [ "$1" -ge 0 ]; then text=" $1"; else text="$1"; fi
+    [ "${#text}" -gt 3 ] && text="${text: -3}"
+    text="${text// /}"
+    case "$text" in
+        -) echo 0 ;;
+        -*) echo $((-10#${text#-})) ;;
+        *) echo $((10#$text)) ;;
+    esac
+}
+
+# Design places of the three scores (centre x) and their box.
+score_x=(206 512 818)
+read_scores() {
+    local id="$1" out=() i geometry
+    import -window "$id" "$scratch/board.png"
+    for i in 0 1 2; do
+        geometry="$(design_box "$id" $((score_x[i] - 150)) 84 300 170)"
+        convert "$scratch/board.png" -crop "$geometry" +repage -colorspace Gray -threshold 50% \
+            -bordercolor white -border 20 "$scratch/score$i.png"
+        out+=("$(tesseract "$scratch/score$i.png" - --psm 7 \
+            -c tessedit_char_whitelist=-0123456789 2>/dev/null | tr -d ' \n')")
+    done
+    echo "${out[*]}"
+}
+
+scores=(0 0 0)
+previous=(0 0 0)
+for kill in $(seq "$kills"); do
+    step "run $kill: start"
+    (cd "$scratch/work" && HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
+        XDG_DATA_HOME="" XDG_CONFIG_HOME="" exec "$exe" --simulate=4097:1,4097:2,4097:3) \
+        >"$scratch/console.log" 2>&1 &
+    console_pid=$!
+    title="$(window '^Title Screen')"
+    sleep 0.5
+    click_in "$title" 0.5 1 -24
+    window '^Initializtion Completed' >/dev/null
+    xdotool key Return
+    gone '^Initializtion Completed'
+    # A match with scores is offered for restoring (one killed at 0 everywhere is not).
+    for _ in $(seq 150); do
+        restore="$(xdotool search --onlyvisible --name '^Restore Match' 2>/dev/null | head -1 || true)"
+        if [ -n "$restore" ]; then
+            xdotool windowfocus --sync "$restore" 2>/dev/null || true
+            xdotool key Return
+            gone '^Restore Match'
+            break
+        fi
+        xdotool search --onlyvisible --name '^Main Set-up Menu' >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    menu="$(window '^Main Set-up Menu')"
+    sleep 0.3
+    click_in "$menu" 0.5 1 -20
+    gone '^Main Set-up Menu'
+    board="$(window '^Form1')"
+    sleep 0.5
+    seen="$(read_scores "$board")"
+    if [ "$seen" != "${scores[*]}" ] && [ "$seen" != "${previous[*]}" ]; then
+        fail "after kill $((kill - 1)) the board shows $seen; shown at the kill: ${scores[*]}"
+    fi
+    read -r -a scores <<< "$seen"
+    step "run $kill: restored ${scores[*]}"
+    board_click "$board" 596 514  # the score step 10
+    clicks=$((1 + RANDOM % 6))
+    for click in $(seq "$clicks"); do
+        i=$((RANDOM % 3))
+        previous=("${scores[@]}")
+        if [ $((RANDOM % 3)) -eq 0 ]; then
+            board_click "$board" "${score_x[i]}" 169 3
+            scores[i]="$(shown_value $((scores[i] - 10)))"
+        else
+            board_click "$board" "${score_x[i]}" 169
+            scores[i]="$(shown_value $((scores[i] + 10)))"
+        fi
+        # The kill comes after the last click was handled, or while it may be on its way.
+        if [ "$click" -lt "$clicks" ] || [ $((RANDOM % 2)) -eq 0 ]; then
+            sleep 0.2
+        else
+            sleep "0.0$((RANDOM % 5))"
+        fi
+    done
+    kill -9 "$console_pid"
+    wait "$console_pid" 2>/dev/null || true
+    console_pid=""
+done
+step "passed: $kills kills, each restart showed the scores of its kill"
