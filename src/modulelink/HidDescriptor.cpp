@@ -355,6 +355,11 @@ class Parser {
                 dataItem(HidReportType::Feature, item, at);
                 break;
             case 10:
+                if (collectionDepth_ == 0 && item.unsignedData == 1) {
+                    concatenateLastUsagePage(locals_.usages, globals_.usagePage);
+                    descriptor_.applicationUsages.push_back(
+                        locals_.usages.empty() ? 0 : locals_.usages.front().value);
+                }
                 ++collectionDepth_;
                 openCollections_.push_back(at);
                 break;
