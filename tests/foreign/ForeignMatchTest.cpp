@@ -16,6 +16,7 @@
 #include "app/Console.h"
 #include "foreign/ForeignTransport.h"
 #include "foreign/FreeSlot.h"
+#include "foreign/PcSound.h"
 #include "foreign/VirtualForeignDevice.h"
 #include "modulelink/SimTransport.h"
 #include "sim/VirtualModule.h"
@@ -40,7 +41,10 @@ struct ForeignMatch : ::testing::TestWithParam<bool> {
 
     foreign::ForeignDevice::Hooks hooks() {
         return {[this] { return foreign::firstFreeSlot(console.state()); },
-                [this](sim::Tone t) { tones.push_back(t); },
+                [this](sim::Tone t) {
+                    tones.push_back(t);
+                    foreign::playOnPc(t, console.settings(), platform);
+                },
                 {}};
     }
 
@@ -162,6 +166,8 @@ TEST_P(ForeignMatch, AForeignResponderSoundsOnThePcWhenModulesWouldSound) {
     buzz.click(VirtualForeignDevice::buzzButton(2));
     settle();
     EXPECT_EQ(tones, std::vector<sim::Tone>{sim::Tone::Buzz});
+    ASSERT_FALSE(platform.sounds.empty());
+    EXPECT_EQ(platform.sounds.back().path, console.settings().buzzSoundFile);
     QTest::keyClick(console.classicBoard().window(), Qt::Key_Space);
     ++stamp;
     own.press({{1, 1}});
