@@ -15,6 +15,7 @@ void checkField(const HidField& f, const HidReport& report, std::uint32_t& nextB
     FUZZ_CHECK(f.bitSize > 0 && f.count > 0);
     nextBit += f.bitSize * f.count;
     FUZZ_CHECK(f.usages.size() <= kMaxUsagesPerField);
+    FUZZ_CHECK(f.isArray() || f.usages.size() <= f.count);  // no usage without an element
     if (f.hasUsageRange) {
         FUZZ_CHECK(f.usageMinimum <= f.usageMaximum);
         FUZZ_CHECK((f.usageMinimum >> 16) == (f.usageMaximum >> 16));

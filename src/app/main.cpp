@@ -2,11 +2,16 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QIcon>
+#include <QSettings>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "app/Console.h"
+#include "foreign/ForeignTransport.h"
+#include "foreign/FreeSlot.h"
+#include "foreign/PcSound.h"
+#include "foreign/VirtualForeignList.h"
 #include "modulelink/HidapiTransport.h"
 #include "sim/VirtualModuleSet.h"
 #include "sim/windows/ModelHelp.h"
@@ -74,15 +79,25 @@ int main(int argc, char** argv) {
     parse(parser);
 
     std::unique_ptr<sim::VirtualModuleSet> virtualModules;
+    foreign::VirtualForeignList virtualForeign;
     std::unique_ptr<modulelink::HidapiTransport> usb;
     modulelink::HidTransport* transport = nullptr;
     if (parser.isSet(kSimulate)) {
-        auto created = sim::VirtualModuleSet::create(parser.value(kSimulate));
-        if (!created.modules) {
-            std::fprintf(stderr, "qvxconsole: --simulate: %s\n", qPrintable(created.error));
-            return 2;
+        virtualForeign = foreign::takeVirtualForeignDevices(parser.value(kSimulate));
+        if (virtualForeign.devices.empty() || !virtualForeign.moduleList.isEmpty()) {
+            auto created = sim::VirtualModuleSet::create(virtualForeign.moduleList);
+            if (!created.modules) {
+                std::fprintf(stderr, "qvxconsole: --simulate: %s\n", qPrintable(created.error));
+                return 2;
+            }
+            virtualModules = std::move(created.modules);
+        } else {
+            virtualModules =
+                std::make_unique<sim::VirtualModuleSet>(std::vector<sim::ModuleSpec>{});
         }
-        virtualModules = std::move(created.modules);
+        for (const auto& device : virtualForeign.devices) {
+            virtualModules->transport().addDevice(*device);
+        }
         transport = &virtualModules->transport();
     } else {
         usb = std::make_unique<modulelink::HidapiTransport>();
@@ -98,7 +113,22 @@ int main(int argc, char** argv) {
         platform.messageBox(*warning, ui::MsgButtons::OK, ui::MsgIcon::Warning, {});
     }
     ui::QtClock clock;
-    app::Console console(platform, clock, *transport);
+    // Foreign buzzers join as team modules; their roles live in the console's own settings.
+    foreign::SettingsRoleStore roles(
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "qvxconsole", "qvxconsole")
+            .fileName());
+    app::Console* consoleOf = nullptr;
+    foreign::ForeignTransport withForeign(
+        *transport, roles,
+        {[&consoleOf] { return consoleOf ? foreign::firstFreeSlot(consoleOf->state()) : 8; },
+         [&consoleOf, &platform](sim::Tone tone) {
+             if (consoleOf) {
+                 foreign::playOnPc(tone, consoleOf->settings(), platform);
+             }
+         },
+         {}});
+    app::Console console(platform, clock, withForeign);
+    consoleOf = &console;
     std::unique_ptr<sim::VirtualModulesWindow> contestants;
     if (virtualModules) {
         contestants = std::make_unique<sim::VirtualModulesWindow>(*virtualModules);

@@ -30,7 +30,8 @@ struct Globals {
     std::uint8_t reportId = 0;
 };
 
-// A usage as declared: extended when it came with its own page (4-byte data).
+// A usage with its page: its own when declared with four bytes (extended), otherwise the
+// Usage Page current at its declaration, which the main item may still replace.
 struct DeclaredUsage {
     std::uint32_t value = 0;
     bool extended = false;
@@ -62,8 +63,26 @@ std::int32_t clampToInt32(std::int64_t v) {
         v, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-std::uint32_t resolve(const DeclaredUsage& usage, std::uint16_t page) {
-    return usage.extended ? usage.value : (std::uint32_t{page} << 16) | (usage.value & 0xFFFF);
+DeclaredUsage declared(const Item& item, std::uint16_t page) {
+    if (item.size == 4) {
+        return {item.unsignedData, true};
+    }
+    return {(std::uint32_t{page} << 16) | (item.unsignedData & 0xFFFF), false};
+}
+
+// The Linux kernel's reading (hid_concatenate_last_usage_page), which devices rely on: a
+// Usage Page declared after the last short usages applies to them, back to the first short
+// usage that already has that page.
+void concatenateLastUsagePage(std::vector<DeclaredUsage>& usages, std::uint16_t page) {
+    for (auto it = usages.rbegin(); it != usages.rend(); ++it) {
+        if (it->extended) {
+            continue;
+        }
+        if ((it->value >> 16) == page) {
+            break;
+        }
+        it->value = (std::uint32_t{page} << 16) | (it->value & 0xFFFF);
+    }
 }
 
 // A one-byte Unit Exponent of 0x08..0x0F is a 4-bit signed nibble (0x0E is -2); any other
@@ -251,7 +270,7 @@ class Parser {
     }
 
     void localItem(const Item& item, std::size_t at) {
-        const DeclaredUsage usage{item.unsignedData, item.size == 4};
+        const DeclaredUsage usage = declared(item, globals_.usagePage);
         switch (item.tag) {
             case 0:
                 if (delimiterOpen() && locals_.usagesInDelimiterSet++ > 0) {
@@ -299,31 +318,28 @@ class Parser {
         }
     }
 
-    // Expands a Usage Minimum/Maximum pair into the usage list once both are known.
+    // Expands a Usage Minimum/Maximum pair into the usage list once both are known. A range
+    // longer than a field may hold is trimmed, as the kernel does: real keyboards declare
+    // 65536 usages for a field of two elements.
     void addUsageRange(std::size_t at) {
-        const std::uint32_t lo = resolve(*locals_.usageMinimum, globals_.usagePage);
-        const std::uint32_t hi = resolve(*locals_.usageMaximum, globals_.usagePage);
+        const DeclaredUsage minimum = *locals_.usageMinimum;
+        const DeclaredUsage maximum = *locals_.usageMaximum;
         locals_.usageMinimum.reset();
         locals_.usageMaximum.reset();
+        const std::uint32_t lo = minimum.value;
+        const std::uint32_t hi = maximum.value;
         if ((lo >> 16) != (hi >> 16) || lo > hi) {
             fail(QStringLiteral("usage range ending at byte %1 runs backwards or across pages")
                      .arg(at));
             return;
         }
-        const std::uint64_t count = std::uint64_t{hi} - lo + 1;
-        if (locals_.usages.size() + count > kMaxUsagesPerField) {
-            fail(QStringLiteral(
-                     "usage range ending at byte %1 declares %2 usages; a field may have %3")
-                     .arg(at)
-                     .arg(count)
-                     .arg(kMaxUsagesPerField));
-            return;
-        }
         locals_.hasRange = true;
         locals_.rangeMinimum = lo;
         locals_.rangeMaximum = hi;
-        for (std::uint64_t u = lo; u <= hi; ++u) {
-            locals_.usages.push_back({static_cast<std::uint32_t>(u), true});
+        const std::uint64_t room = kMaxUsagesPerField - locals_.usages.size();
+        const std::uint64_t kept = std::min<std::uint64_t>(std::uint64_t{hi} - lo + 1, room);
+        for (std::uint64_t u = lo; u < lo + kept; ++u) {
+            locals_.usages.push_back({static_cast<std::uint32_t>(u), maximum.extended});
         }
     }
 
@@ -339,6 +355,11 @@ class Parser {
                 dataItem(HidReportType::Feature, item, at);
                 break;
             case 10:
+                if (collectionDepth_ == 0 && item.unsignedData == 1) {
+                    concatenateLastUsagePage(locals_.usages, globals_.usagePage);
+                    descriptor_.applicationUsages.push_back(
+                        locals_.usages.empty() ? 0 : locals_.usages.front().value);
+                }
                 ++collectionDepth_;
                 openCollections_.push_back(at);
                 break;
@@ -409,8 +430,13 @@ class Parser {
         field.bitSize = globals_.reportSize;
         field.count = globals_.reportCount;
         field.flags = item.unsignedData;
-        for (const DeclaredUsage& u : locals_.usages) {
-            field.usages.push_back(resolve(u, globals_.usagePage));
+        concatenateLastUsagePage(locals_.usages, globals_.usagePage);
+        // A variable field's elements beyond its count have no usage to take.
+        const std::size_t usable = field.isVariable()
+                                       ? std::min<std::size_t>(locals_.usages.size(), field.count)
+                                       : locals_.usages.size();
+        for (std::size_t i = 0; i < usable; ++i) {
+            field.usages.push_back(locals_.usages[i].value);
         }
         field.usagePage = field.usages.empty() ? globals_.usagePage
                                                : static_cast<std::uint16_t>(field.usages[0] >> 16);

@@ -87,7 +87,10 @@ struct HidReport {
 };
 
 struct HidReportDescriptor {
-    bool numberedReports = false;    // true when any Report ID item appeared
+    bool numberedReports = false;  // true when any Report ID item appeared
+    // The usage of each top-level application collection (0 when it declared none): what
+    // the device is, e.g. 0x00010005 for a game pad.
+    std::vector<std::uint32_t> applicationUsages;
     std::vector<HidReport> reports;  // input, output, feature, each in order of appearance
 
     const HidReport* find(HidReportType type, std::uint8_t id) const;

@@ -17,7 +17,8 @@ VirtualModule::VirtualModule(int model, int firstSlot, std::string path, bool st
       kind_(kindOfModel(model)),
       firstSlot_(kindOfModel(model) == ModuleKind::Rf ? 1 : firstSlot),
       statusReport_(statusReport),
-      path_(std::move(path)) {
+      path_(std::move(path)),
+      firmware_(model, firstSlot_) {
     transmitters_.resize(kRfTransmitters);
     for (int k = 0; k < kRfTransmitters; ++k) {
         transmitters_[static_cast<std::size_t>(k)].code = k + 1;
@@ -58,11 +59,7 @@ QString VirtualModule::label() const {
 }
 
 void VirtualModule::powerUp() {
-    armed_ = false;
-    identityPending_ = false;
-    latched_.clear();
-    lamps_.clear();
-    tone_ = Tone::Off;
+    firmware_.powerUp();
     pendingOldCode_ = 0;
     lastSent_ = idleReport(model_, firstSlot_);
 }
@@ -79,22 +76,13 @@ bool VirtualModule::validButton(Button button) const {
 }
 
 bool VirtualModule::press(const std::vector<Button>& buttons) {
-    if (!plugged_ || !armed_ || !latched_.empty() || buttons.empty()) {
+    if (!plugged_ || buttons.empty()) {
         return false;
     }
     if (!std::all_of(buttons.begin(), buttons.end(), [this](Button b) { return validButton(b); })) {
         return false;
     }
-    if (kind_ == ModuleKind::Rf) {
-        latchRf(buttons);
-    } else {
-        for (const Button& b : buttons) {
-            if (std::find(latched_.begin(), latched_.end(), b) == latched_.end()) {
-                latched_.push_back(b);
-            }
-        }
-    }
-    if (latched_.empty()) {
+    if (!(kind_ == ModuleKind::Rf ? latchRf(buttons) : firmware_.latch(buttons))) {
         return false;
     }
     sendIfChanged();
@@ -103,14 +91,14 @@ bool VirtualModule::press(const std::vector<Button>& buttons) {
 }
 
 // One unit code fits a report: the first transmitter heard on the module's channel wins.
-void VirtualModule::latchRf(const std::vector<Button>& buttons) {
+bool VirtualModule::latchRf(const std::vector<Button>& buttons) {
     for (const Button& b : buttons) {
         const Transmitter& t = transmitters_[transmitterSlot(b)];
         if (t.channel == channel_) {
-            latched_.push_back(b);
-            return;
+            return firmware_.latch({b});
         }
     }
+    return false;
 }
 
 bool VirtualModule::pressTransmitter(int k) {
@@ -151,22 +139,11 @@ void VirtualModule::unplug() {
     emit changed();
 }
 
-bool VirtualModule::lampLit(Button button) const {
-    return std::find(lamps_.begin(), lamps_.end(), button) != lamps_.end();
-}
-
 std::array<std::uint8_t, 4> VirtualModule::data() const {
-    if (identityPending_) {
-        return identityReport(model_, firstSlot_);
+    if (kind_ == ModuleKind::Rf && !firmware_.identityPending() && !firmware_.latched().empty()) {
+        return rfPressReport(transmitters_[transmitterSlot(firmware_.latched().front())].code);
     }
-    if (latched_.empty()) {
-        return idleReport(model_, firstSlot_);
-    }
-    if (kind_ == ModuleKind::Rf) {
-        const Button b = latched_.front();
-        return rfPressReport(transmitters_[transmitterSlot(b)].code);
-    }
-    return pressReport(model_, firstSlot_, latched_);
+    return firmware_.data();
 }
 
 const VirtualModule::Transmitter& VirtualModule::transmitter(int k) const {
@@ -236,47 +213,19 @@ void VirtualModule::sendIfChanged(bool force) {
 void VirtualModule::sendStatus() {
     if (statusReport_ && sink_ && plugged_) {
         sink_({kStatusReportId, static_cast<std::uint8_t>(commands_.back()),
-               static_cast<std::uint8_t>(armed_ ? 1 : 0)});
+               static_cast<std::uint8_t>(firmware_.armed() ? 1 : 0)});
     }
 }
 
 void VirtualModule::command(int code) {
     commands_.push_back(code);
-    bool forceReport = false;
-    if (code == kStartUp) {
-        powerUp();
-        identityPending_ = true;
-        forceReport = true;  // the host reads the identity right after a reset
-    } else if (code == kArm) {
-        armed_ = true;
-        identityPending_ = false;
-        latched_.clear();
-        lamps_.clear();
-    } else if (code == kLock) {
-        armed_ = false;
-        lamps_.clear();
-    } else if (code == kLight) {
-        lamps_ = latched_;
-    } else if (code >= 1 && code <= 5) {
-        int team = latched_.empty() ? 0 : latched_.front().team;
-        if (team == 0 && kind_ == ModuleKind::OneTeam) {
-            team = firstSlot_;
-        }
-        if (team != 0 && !lampLit({team, code})) {
-            lamps_.push_back({team, code});
-        }
-    } else if (code == kBuzzTone) {
-        tone_ = Tone::Buzz;
-    } else if (code == kTimerExpiredTone) {
-        tone_ = Tone::TimerExpired;
-    } else if (code == kClockExpiredTone) {
-        tone_ = Tone::ClockExpired;
-    } else if (code == kSoundOff) {
-        tone_ = Tone::Off;
-    } else if (kind_ == ModuleKind::Rf) {
+    const Firmware::Outcome outcome = firmware_.command(code);
+    if (outcome == Firmware::Outcome::ReportAtOnce) {
+        pendingOldCode_ = 0;
+    } else if (outcome == Firmware::Outcome::NotLockout && kind_ == ModuleKind::Rf) {
         radioCommand(code);
     }
-    sendIfChanged(forceReport);
+    sendIfChanged(outcome == Firmware::Outcome::ReportAtOnce);
     sendStatus();
     emit changed();
 }

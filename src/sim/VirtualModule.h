@@ -8,21 +8,15 @@
 #include <vector>
 
 #include "modulelink/SimDevice.h"
+#include "sim/Firmware.h"
 #include "sim/ModuleModel.h"
 
 namespace sim {
 
-// One virtual team module: the firmware model behind a real report descriptor. Input
-// report A carries Data1..Data4, output report B carries Command1.
-//
-// Firmware behaviour:
-// - 123 reset: locked, lamps and speaker off; the next report carries the identity bits
-//   (Data1 = identity | 0x1F, for one-team and two-team modules alike) until an arm.
-// - 125 arm: clears the latched press, lamps off, accepts presses (report goes idle).
-// - 124 lock: accepts no presses, lamps off; the latched press stays (so 0 can light it).
-// - 0 lights the latched press's lamps; 1..5 that player's lamp of the latched press's team
-//   (a one-team module's own team when nothing is latched).
-// - 22/20/21 tone on, 127 tone off.
+// One virtual team module: the firmware model (`Firmware`) behind a real report
+// descriptor. Input report A carries Data1..Data4, output report B carries Command1. After
+// a reset the report carries the identity bits (Data1 = identity | 0x1F, for one-team and
+// two-team modules alike) until an arm.
 // - RF: 128+ch sets the channel of the module and of transmitters in programming mode;
 //   160+old then 192+new recodes programming transmitters with unit code old (right after
 //   an old code, 192..224 is always a new code: old code 32 and new code 1 are 192, 193);
@@ -70,12 +64,12 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     // Observable state.
     const std::vector<int>& commands() const { return commands_; }
     void clearCommands() { commands_.clear(); }
-    bool armed() const { return armed_; }
-    bool locked() const { return !armed_; }
-    const std::vector<Button>& latchedPress() const { return latched_; }
-    bool lampLit(Button button) const;
-    const std::vector<Button>& litLamps() const { return lamps_; }
-    Tone tone() const { return tone_; }
+    bool armed() const { return firmware_.armed(); }
+    bool locked() const { return !firmware_.armed(); }
+    const std::vector<Button>& latchedPress() const { return firmware_.latched(); }
+    bool lampLit(Button button) const { return firmware_.lampLit(button); }
+    const std::vector<Button>& litLamps() const { return firmware_.lamps(); }
+    Tone tone() const { return firmware_.tone(); }
     std::array<std::uint8_t, 4> data() const;  // Data1..Data4 of the current report
     int rfChannel() const { return channel_; }
     const Transmitter& transmitter(int k) const;
@@ -99,7 +93,7 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     void powerUp();
     void sendIfChanged(bool force = false);
     void sendStatus();
-    void latchRf(const std::vector<Button>& buttons);
+    bool latchRf(const std::vector<Button>& buttons);
     bool validButton(Button button) const;
     // Transmitter k (1..32) is team (k-1)/5+1, player (k-1)%5+1 of the press API.
     static std::size_t transmitterSlot(Button button);
@@ -117,11 +111,7 @@ class VirtualModule final : public QObject, public modulelink::SimDevice {
     int generation_ = 1;
     ReportSink sink_;
     std::vector<int> commands_;
-    bool armed_ = false;
-    bool identityPending_ = false;
-    std::vector<Button> latched_;
-    std::vector<Button> lamps_;
-    Tone tone_ = Tone::Off;
+    Firmware firmware_;
     std::array<std::uint8_t, 4> lastSent_{};
     int channel_ = 0;
     int pendingOldCode_ = 0;

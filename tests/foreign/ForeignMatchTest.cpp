@@ -1,0 +1,184 @@
+// Whole matches with foreign buzzers beside the console's own modules: a two-team module
+// (teams 1-2), a Buzz! dongle and an arcade encoder, all over the virtual transport, the
+// translation layer and the real console. Random timelines of arms, presses, holds and
+// releases are held against the lockout rules: after an arm the first press that counts
+// takes the floor, a locked device's presses never count, a press before the arm never
+// counts, and only the Buzz! red buttons and the mapped controller buttons are presses.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <random>
+
+#include "ManualClock.h"
+#include "QtPrinters.h"
+#include "RecordingPlatform.h"
+#include "TempFolder.h"
+#include "app/Console.h"
+#include "foreign/ForeignTransport.h"
+#include "foreign/FreeSlot.h"
+#include "foreign/PcSound.h"
+#include "foreign/VirtualForeignDevice.h"
+#include "modulelink/SimTransport.h"
+#include "sim/VirtualModule.h"
+
+using foreign::DeviceKind;
+using foreign::VirtualForeignDevice;
+
+namespace {
+
+struct ForeignMatch : ::testing::TestWithParam<bool> {
+    ForeignMatch() {
+        devices.addDevice(own);
+        devices.addDevice(buzz);
+        devices.addDevice(pad);
+        foreign::DeviceRole role;
+        role.fourTeams = fourTeams;
+        roles.setRole(foreign::deviceKey(buzz.deviceInfo()), role);
+        foreign::DeviceRole padRole;
+        padRole.buttonOfPlayer = {2, 1, 3, 0, 12};  // remapped: button 1 is player 2
+        roles.setRole(foreign::deviceKey(pad.deviceInfo()), padRole);
+    }
+
+    foreign::ForeignDevice::Hooks hooks() {
+        return {[this] { return foreign::firstFreeSlot(console.state()); },
+                [this](sim::Tone t) {
+                    tones.push_back(t);
+                    foreign::playOnPc(t, console.settings(), platform);
+                },
+                {}};
+    }
+
+    // The slot and player a device button buzzes as; nothing when it is no press.
+    std::optional<std::pair<int, int>> seatOf(const VirtualForeignDevice& d, int n) const {
+        if (d.kind() == DeviceKind::Buzz) {
+            if ((n - 1) % 5 != 0) {
+                return std::nullopt;
+            }
+            const int handset = (n - 1) / 5 + 1;
+            return fourTeams ? std::make_pair(2 + handset, 1) : std::make_pair(3, handset);
+        }
+        const std::array<int, 5> players{2, 1, 3, 0, 12};
+        for (int p = 1; p <= 5; ++p) {
+            if (players[static_cast<std::size_t>(p - 1)] == n) {
+                return std::make_pair(fourTeams ? 7 : 4, p);
+            }
+        }
+        return std::nullopt;
+    }
+    QString nameOf(std::pair<int, int> seat) {
+        return console.menu()
+            .Text[static_cast<std::size_t>(6 * (seat.first - 1) + seat.second)]
+            ->text();
+    }
+    void settle() {
+        QCoreApplication::processEvents();
+        clock.advanceMs(5);
+    }
+
+    const bool fourTeams = GetParam();
+    test::TempFolder folder;
+    test::RecordingPlatform platform{folder.path()};
+    test::ManualClock clock;
+    modulelink::ArrivalTime stamp{1};
+    sim::VirtualModule own{2012, 1, "sim:own"};
+    VirtualForeignDevice buzz{DeviceKind::Buzz, "sim:buzz"};
+    VirtualForeignDevice pad{DeviceKind::GameController, "sim:pad"};
+    modulelink::SimTransport devices{[this] { return stamp; }};
+    foreign::MemoryRoleStore roles;
+    std::vector<sim::Tone> tones;
+    foreign::ForeignTransport transport{devices, roles, hooks()};
+    app::Console console{platform, clock, transport};
+};
+
+TEST_P(ForeignMatch, StartUpListsForeignTeamsAfterTheOwnModules) {
+    console.start();
+    const QString results = console.titleForm().ResultsMemo.caption();
+    EXPECT_TRUE(results.contains("Team Interface 1-2 is connected and working."));
+    const int last = fourTeams ? 7 : 4;
+    for (int slot = 3; slot <= last; ++slot) {
+        EXPECT_TRUE(results.contains(QString("Team Interface %1 is connected").arg(slot))) << slot;
+    }
+    EXPECT_EQ(console.link().ModuleCollection.size(), fourTeams ? 6u : 3u);
+}
+
+TEST_P(ForeignMatch, RandomTimelinesKeepEveryLockoutGuarantee) {
+    console.start();
+    console.titleForm().Command1.click();
+    console.menu().CommandHide_Click();
+    auto& board = console.classicBoard();
+    std::mt19937 random(fourTeams ? 2101 : 2102);
+    bool armed = false;
+    QString responder = board.NameLabel.caption();  // the board's caption before any arm
+    std::optional<std::pair<int, int>> buzzSeat;    // the Buzz! team that has the floor
+    int presses = 0;
+    for (int step = 0; step < 1500; ++step) {
+        ++stamp;
+        const unsigned what = random() % 10;
+        if (what == 0 || (!armed && what < 3)) {
+            QTest::keyClick(board.window(), Qt::Key_Space);
+            armed = true;
+            responder.clear();
+            buzzSeat.reset();
+        } else if (what < 5) {
+            const sim::Button b{1 + static_cast<int>(random() % 2),
+                                1 + static_cast<int>(random() % 4)};
+            own.press({b});
+            if (armed) {
+                armed = false;
+                responder = nameOf({b.team, b.player});
+                ++presses;
+            }
+        } else {
+            VirtualForeignDevice& d = what < 8 ? buzz : pad;
+            const int n = 1 + static_cast<int>(random() % static_cast<unsigned>(d.buttonCount()));
+            const bool goingDown = !d.buttonDown(n);
+            d.setButton(n, goingDown);
+            const auto seat = seatOf(d, n);
+            if (goingDown && armed && seat) {
+                armed = false;
+                responder = nameOf(*seat);
+                ++presses;
+                if (&d == &buzz) {
+                    buzzSeat = seat;
+                }
+            }
+        }
+        settle();
+        ASSERT_EQ(board.NameLabel.caption(), responder) << "step " << step;
+        for (int h = 1; h <= 4; ++h) {
+            const bool lit =
+                buzzSeat && (fourTeams ? buzzSeat->first == 2 + h : buzzSeat->second == h);
+            ASSERT_EQ(buzz.lamps()[static_cast<std::size_t>(h - 1)], lit)
+                << "step " << step << " handset " << h;
+        }
+    }
+    EXPECT_GT(presses, 200) << "the timelines reach many presses";
+}
+
+TEST_P(ForeignMatch, AForeignResponderSoundsOnThePcWhenModulesWouldSound) {
+    console.start();
+    console.titleForm().Command1.click();
+    console.menu().CommandHide_Click();
+    console.menu().mnuQvxSpeaker.setChecked(true);
+    QTest::keyClick(console.classicBoard().window(), Qt::Key_Space);
+    settle();
+    ++stamp;
+    buzz.click(VirtualForeignDevice::buzzButton(2));
+    settle();
+    EXPECT_EQ(tones, std::vector<sim::Tone>{sim::Tone::Buzz});
+    ASSERT_FALSE(platform.sounds.empty());
+    EXPECT_EQ(platform.sounds.back().path, console.settings().buzzSoundFile);
+    QTest::keyClick(console.classicBoard().window(), Qt::Key_Space);
+    ++stamp;
+    own.press({{1, 1}});
+    settle();
+    EXPECT_EQ(tones.size(), 1u) << "an own module sounds on its own speaker";
+}
+
+INSTANTIATE_TEST_SUITE_P(BuzzRoles, ForeignMatch, ::testing::Values(false, true),
+                         [](const auto& param) {
+                             return param.param ? std::string("FourTeamsOfOne")
+                                                : std::string("OneTeamOfFour");
+                         });
+
+}  // namespace
