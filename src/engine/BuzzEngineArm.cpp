@@ -44,6 +44,7 @@ void BuzzEngine::spacekey() {
     porttimer_.start();
     timerBlink_.stop();
     state_.rearmedSinceSound = true;
+    modules_.discardArrivals();  // the operator's arm starts afresh
     sendAll(modulelink::command::kArm);
     state_.excludedModule = 0;
     state_.pointsAwarded = false;
@@ -91,6 +92,7 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
     if (state_.settlesAfterArm()) {
         modules_.NopReader();  // presses that came in while nobody listened
     }
+    modules_.discardArrivals();  // the operator's arm starts afresh
     if (policy_.mouseRearmLocksFirst) {
         sendAll(modulelink::command::kLock);
     }

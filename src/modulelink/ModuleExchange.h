@@ -49,7 +49,8 @@ class ModuleExchange {
     virtual bool arrivalsWaiting() const = 0;
     // Forgets the reports that arrived and no check took: once a press was taken and
     // polling stopped, they are what a poll would have read together with it, and must not
-    // count after the next arm.
+    // count after the next arm. The operator's arm forgets them too, as they may still
+    // come in after the press was taken.
     virtual void discardArrivals() = 0;
 };
 

@@ -376,11 +376,11 @@ void ModuleLink::ReportChecker() {
         if (!module.ReadAllReports()) {
             continue;
         }
-        // Only a report that came after the module's last arm or reset shows a press of
+        // Only a report that came after those the console has dealt with shows a press of
         // now: until the module answers a new arm, its latest report is its state from
         // before (the previous question's press, or the identity report of its reset).
         const auto current = [&] {
-            return agent_.ReportArrival(module.inputReportIndexA()) >= module.latchClearedAt;
+            return agent_.ReportArrival(module.inputReportIndexA()) > module.staleUpTo;
         };
         int code = codeOf(module);
         // Reports that arrived together count by their press: an idle report with another
@@ -440,9 +440,11 @@ bool ModuleLink::sendToModule(int position, std::int16_t command) {
 
 bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
     if (command == kArm || command == kStartUp) {
-        // Taken before the write: the module's answer to it may come at once.
-        module.latchClearedAt = agent_.ArrivalClock();
-        state_.armSentAt = module.latchClearedAt.count();
+        // What was read of the module is its state from before. Reports not read yet were
+        // sent before the module took this command, presses among them included: a
+        // re-arm within polling (after a refusal, at the sound tick) must not lose them.
+        module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());
+        state_.armSentAt = agent_.ArrivalClock().count();
     }
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();

@@ -60,9 +60,10 @@ class TFourCh {
     std::int32_t outputReportIndexB() const { return outputReportIndexB_; }
     const std::array<VarPtr, 5>& VarArray() const { return varArray_; }
 
-    // When an arm or a reset last cleared the module's latched press, on the transport's
-    // clock: a report that arrived before then shows the module as it was before.
-    ArrivalTime latchClearedAt{0};
+    // Reports of input report A that arrived up to this time (transport clock) show what the
+    // console has dealt with: the module's state read before its last arm or reset, or a
+    // press already taken. Only a later report shows a press of now.
+    ArrivalTime staleUpTo{0};
     // The module's own model number (901 taken as 4097), set when its interface opened.
     std::int32_t modelNumber = 0;
 

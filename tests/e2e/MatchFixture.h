@@ -59,4 +59,14 @@ struct Match : ::testing::Test {
     }
 };
 
+// The classic board's three one-team modules, with reports the test stamps itself.
+struct StampedMatch : Match {
+    StampedMatch() : Match({{4097, 1}, {4097, 2}, {4097, 3}}, [this] { return stamp; }) {}
+    void pressAt(modulelink::ArrivalTime at, int position, sim::Button button) {
+        stamp = at;
+        module(position).press({button});
+    }
+    modulelink::ArrivalTime stamp{0};
+};
+
 }  // namespace test

@@ -6,6 +6,7 @@
 #include "OperatorClose.h"
 
 using test::Match;
+using test::StampedMatch;
 
 namespace {
 
@@ -70,16 +71,6 @@ TEST_F(ClassicMatch, APressIsTakenAsItArrivesWithoutWaitingForTheTick) {
     EXPECT_EQ(last(1), 124);
     EXPECT_TRUE(module(2).lampLit({2, 1}));
 }
-
-// The classic board's three one-team modules, with reports the test stamps itself.
-struct StampedMatch : Match {
-    StampedMatch() : Match({{4097, 1}, {4097, 2}, {4097, 3}}, [this] { return stamp; }) {}
-    void pressAt(modulelink::ArrivalTime at, int position, sim::Button button) {
-        stamp = at;
-        module(position).press({button});
-    }
-    modulelink::ArrivalTime stamp{0};
-};
 
 TEST_F(StampedMatch, TheEarlierOfTwoClosePressesWinsAndTheOtherDoesNotBuzzAfterTheArm) {
     using namespace std::chrono_literals;

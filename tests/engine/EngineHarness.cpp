@@ -43,6 +43,7 @@ void EngineHarness::armAndSettle() {
     engine.spacekey();
     advance(201);
     modules.clearCommands();
+    modules.discards = 0;
     platform.sounds.clear();
 }
 
