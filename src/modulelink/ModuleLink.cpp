@@ -398,6 +398,7 @@ void ModuleLink::ReportChecker() {
         state_.lastData1 = static_cast<std::int16_t>(code);
         if (isPress(module, code) && i != state_.excludedModule && !taken) {
             taken = true;
+            module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
             state_.responderCode = static_cast<std::int16_t>(code);
             state_.responderData4 = static_cast<std::int16_t>(data4);
             state_.respondingModule = i;

@@ -54,4 +54,34 @@ TEST_F(StampedMatch, APressThatArrivesWhileTheSoundTickWritesIsHeld) {
     EXPECT_EQ(board().NameLabel.caption(), "One") << "the first responder keeps the floor";
 }
 
+// Second-place mode, hand-over without points: the new first responder holds the floor,
+// and the old first responder's press, already counted, is not taken again as the new
+// second responder; a new press of its is.
+TEST_F(StampedMatch, AfterAHandOverTheOldFirstPressIsNotTakenAgain) {
+    console.settings().lockSecondResponder = true;
+    openBoard();
+    space();
+    pressAt(5s, 1, {1, 1});
+    QCoreApplication::processEvents();
+    clock.advanceMs(1000);  // the sound tick re-arms modules 2 and 3
+    pressAt(6s, 3, {3, 4});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(board().LabelGamma.backColor(), ui::colors::yellow);
+
+    stamp = 7s;
+    space();  // no points: the turn goes to Team 3
+    QCoreApplication::processEvents();
+    clock.advanceMs(100);
+    EXPECT_EQ(board().NameLabel.caption(), "Fourteen");
+    EXPECT_FALSE(console.state().secondResponderWaiting)
+        << "Team 1's old press was held again as second responder";
+
+    clock.advanceMs(1000);  // the new first responder's sound tick re-arms modules 1 and 2
+    pressAt(9s, 1, {1, 3});
+    QCoreApplication::processEvents();
+    clock.advanceMs(10);
+    EXPECT_TRUE(console.state().secondResponderWaiting) << "a new press of Team 1 is held";
+    EXPECT_EQ(board().NameLabel.caption(), "Fourteen");
+}
+
 }  // namespace
