@@ -26,14 +26,14 @@ bool ArrivalQueue::push(Bytes report, ArrivalTime arrival) {
     return true;
 }
 
-void ArrivalQueue::fail(const QString& error, ArrivalTime arrival) {
+void ArrivalQueue::fail(const QString& error, ArrivalTime arrival, bool gone) {
     {
         std::lock_guard lock(mutex_);
         if (failed_) {
             return;
         }
         failed_ = true;
-        entries_.push_back({HidReadResult::Status::Error, {}, error, arrival});
+        entries_.push_back({HidReadResult::Status::Error, {}, error, arrival, gone});
     }
     arrived_.notify_all();
     wakeOwner();

@@ -22,8 +22,9 @@ class ArrivalQueue {
     void setWake(std::function<void()> wake);
     // Queues a report; false once the queue has failed (nothing more is taken).
     bool push(Bytes report, ArrivalTime arrival);
-    // The device failed: readers get the error once the reports before it are taken.
-    void fail(const QString& error, ArrivalTime arrival);
+    // The device failed (gone: it went away): readers get the error once the reports
+    // before it are taken.
+    void fail(const QString& error, ArrivalTime arrival, bool gone);
 
     // The oldest entry, or Nothing; waitFor waits up to timeoutMs for one to come.
     HidReadResult pop();

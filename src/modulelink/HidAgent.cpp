@@ -159,14 +159,16 @@ void HidAgent::closeInterface(AgentInterface* intf, bool deferEvent) {
     }
 }
 
-void HidAgent::failInterface(AgentInterface& intf, const QString& what) {
+void HidAgent::failInterface(AgentInterface& intf, const QString& what, bool deviceGone) {
     lastError_ = QStringLiteral("%1: %2").arg(intf.name(), what);
     const std::string path = intf.info.path;
     const int productId = intf.info.productId;
     closeInterface(&intf, true);
     // A device pulled out usually shows first as a failed read or write. When it is gone,
-    // this is its removal: raised right after the close, as the enumeration would.
-    if (!isAttached(path)) {
+    // this is its removal: raised right after the close, as the enumeration would. One
+    // plugged in again at the same path before anybody looked is still a removal (and the
+    // next enumeration finds the new attachment).
+    if (deviceGone || !isAttached(path)) {
         std::erase(knownPaths_, path);
         QMetaObject::invokeMethod(
             this,
@@ -529,7 +531,7 @@ void HidAgent::drainPending(AgentInterface& intf) {
         }
         HidReadResult r = intf.connection->readPending();
         if (r.failed()) {
-            failInterface(intf, r.error);
+            failInterface(intf, r.error, r.deviceGone);
             return;
         }
         if (!r.gotReport()) {
@@ -559,7 +561,7 @@ bool HidAgent::ReadCurrentReport() {
         HidReadResult r =
             intf->connection->readFeature(report.layout.id, report.layout.payloadBytes() + 1);
         if (r.failed()) {
-            failInterface(*intf, r.error);
+            failInterface(*intf, r.error, r.deviceGone);
             return false;
         }
         if (r.data.size() < report.layout.payloadBytes() + 1) {
@@ -580,7 +582,7 @@ bool HidAgent::ReadCurrentReport() {
         report.waitedForFirst = true;
         HidReadResult r = intf->connection->readWithin(timeOutMs_);
         if (r.failed()) {
-            failInterface(*intf, r.error);
+            failInterface(*intf, r.error, r.deviceGone);
             return false;
         }
         if (r.gotReport()) {
@@ -627,7 +629,7 @@ bool HidAgent::WriteCurrentReport() {
                                  ? intf->connection->writeOutput(data)
                                  : intf->connection->writeFeature(data);
     if (!w.ok) {
-        failInterface(*intf, w.error);
+        failInterface(*intf, w.error, w.deviceGone);
         return false;
     }
     return true;

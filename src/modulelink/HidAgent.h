@@ -173,7 +173,7 @@ class HidAgent : public QObject {
     // Drains every interface; forget: and drops what no read took.
     void drainAll(bool forget);
     bool acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival);
-    void failInterface(AgentInterface& intf, const QString& what);
+    void failInterface(AgentInterface& intf, const QString& what, bool deviceGone);
     bool isAttached(const std::string& path);
     // Closes the interfaces of devices that are no longer attached and raises their
     // removals; returns the paths known before this look.

@@ -38,6 +38,9 @@ struct HidReadResult {
     Bytes data;
     QString error;
     ArrivalTime arrival{0};  // reports read from an arrival queue
+    // The error says the device went away (unplugged), even if one is attached at the same
+    // path again by now: that one is a new attachment.
+    bool deviceGone = false;
 
     bool gotReport() const { return status == Status::Report; }
     bool failed() const { return status == Status::Error; }
@@ -46,6 +49,7 @@ struct HidReadResult {
 struct HidWriteResult {
     bool ok = false;
     QString error;
+    bool deviceGone = false;  // as for HidReadResult
 };
 
 // An open interface. Closing is destroying it.

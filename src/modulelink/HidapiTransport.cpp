@@ -179,7 +179,7 @@ class HidapiConnection final : public HidConnection {
             }
             const ArrivalTime arrival = arrivalNow();
             if (n < 0) {
-                queue_.fail(error, arrival);
+                queue_.fail(error, arrival, false);
                 return false;
             }
             if (n == 0) {
@@ -191,7 +191,7 @@ class HidapiConnection final : public HidConnection {
             }
         }
         if (hungUp) {
-            queue_.fail(QStringLiteral("the device was disconnected"), arrivalNow());
+            queue_.fail(QStringLiteral("the device was disconnected"), arrivalNow(), true);
             return false;
         }
         return true;

@@ -74,12 +74,12 @@ class SimConnection final : public HidConnection {
 
     HidWriteResult writeOutput(const Bytes& data) override {
         if (!usable()) {
-            return {false, QStringLiteral("the device is not connected")};
+            return {false, QStringLiteral("the device is not connected"), true};
         }
         if (state_->timing) {
             state_->timing->write();  // the bus may bring an unplugging meanwhile
             if (!usable()) {
-                return {false, QStringLiteral("the device is not connected")};
+                return {false, QStringLiteral("the device is not connected"), true};
             }
         }
         if (!device_->receiveOutputReport(data)) {
@@ -119,7 +119,11 @@ class SimConnection final : public HidConnection {
     }
     ArrivalTime now() const { return state_->timing ? state_->timing->now() : stamp_(); }
     static HidReadResult gone() {
-        return {HidReadResult::Status::Error, {}, QStringLiteral("the device is not connected")};
+        return {HidReadResult::Status::Error,
+                {},
+                QStringLiteral("the device is not connected"),
+                ArrivalTime{0},
+                true};
     }
 
     std::shared_ptr<SimTransport::State> state_;  // keeps the device list alive

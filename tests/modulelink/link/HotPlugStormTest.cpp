@@ -86,7 +86,10 @@ struct EventLog {
 
 struct Storm : ::testing::Test {
     EventLog log;
-    test::LinkHarness h{"2012:1-2,2012:3-4,2012:5-6", [this](modulelink::HidAgent& agent) {
+    // Reports are stamped on the manual clock: nothing here depends on how fast it runs.
+    test::LinkHarness h{{{2012, 1}, {2012, 3}, {2012, 5}},
+                        [this] { return modulelink::ArrivalTime(h.clock.now()); },
+                        [this](modulelink::HidAgent& agent) {
                             log.watch(agent, [this](const QString& p) { return labelOfPath(p); });
                         }};
     std::mt19937 random{1313};
@@ -254,6 +257,22 @@ TEST_F(Storm, DuringAMatchTheFirstRemovalSavesOnceAndTheRestOnlyBeep) {
     EXPECT_EQ(log.opened, openedBefore) << "no search once the match ended";
     EXPECT_EQ(h.titleShows, titleShowsBefore) << "the start-up window stays hidden";
     EXPECT_TRUE(log.faults.isEmpty()) << log.faults.join("\n").toStdString();
+}
+
+// After DONE a module pulled out and plugged in again before any read or enumeration saw
+// it is still a removal: the rescue save, never the start-up window.
+TEST_F(Storm, AModulePluggedBackBeforeAnyoneLookedIsStillARemovalAfterDone) {
+    h.startAndArm();
+    QCoreApplication::processEvents();
+    const int titleShowsBefore = h.titleShows;
+    h.platform.runEventsInModals(h.clock, 50);
+    module(1).unplug();
+    module(1).plug();
+    h.link->ReportChecker();
+    run(100);
+    EXPECT_EQ(h.rescueSaves, 1);
+    EXPECT_EQ(h.platform.quitCalls, 1);
+    EXPECT_EQ(h.titleShows, titleShowsBefore) << "the start-up window stays hidden";
 }
 
 }  // namespace

@@ -87,9 +87,10 @@ struct LinkHarness : modulelink::StartupHost {
         connect(watch);
     }
     // Modules whose reports are stamped by the test.
-    LinkHarness(const std::vector<sim::ModuleSpec>& specs, modulelink::SimTransport::Stamp stamp) {
+    LinkHarness(const std::vector<sim::ModuleSpec>& specs, modulelink::SimTransport::Stamp stamp,
+                const std::function<void(modulelink::HidAgent&)>& watch = {}) {
         modules = std::make_unique<sim::VirtualModuleSet>(specs, std::move(stamp));
-        connect({});
+        connect(watch);
     }
     void connect(const std::function<void(modulelink::HidAgent&)>& watch) {
         transport = std::make_unique<FaultyTransport>(modules->transport());
