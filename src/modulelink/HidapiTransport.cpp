@@ -52,7 +52,9 @@ Bytes sysfsReportDescriptor(const QString& classFolder, const std::string& path,
 // One open interface. The reader thread sleeps in poll() on a second descriptor of the same
 // hidraw node (the driver gives every open file each report) and on a stop pipe, and only
 // then takes the reports through hidapi without waiting, under the handle's lock. So a write
-// waits for at most one non-blocking read, and closing ends the thread at once.
+// waits for at most one non-blocking read, and closing ends the thread at once. Reports are
+// stamped when poll() wakes, before the lock that a write holds for a whole USB transfer:
+// a report that came during a write is not taken for one that came after it.
 class HidapiConnection final : public HidConnection {
   public:
     HidapiConnection(hid_device* device, std::string path, QString classFolder)
@@ -65,6 +67,12 @@ class HidapiConnection final : public HidConnection {
         if (::pipe(fds) == 0) {
             stopRead_ = fds[0];
             stopWrite_ = fds[1];
+        }
+        if (waitsOnNode()) {
+            // Reports from before the node was watched have no copy on it: taken now, so
+            // the counts of the wakes match what hidapi holds from here on.
+            Bytes buffer(kMaxReportBytes, 0);
+            takeReports(buffer, Wake{});
         }
         reader_ = std::thread([this] { readLoop(); });
     }
@@ -91,8 +99,10 @@ class HidapiConnection final : public HidConnection {
 
     HidWriteResult writeOutput(const Bytes& data) override {
         std::lock_guard lock(handle_);
+        errno = 0;
         if (hid_write(device_, data.data(), data.size()) < 0) {
-            return {false, deviceError(device_)};
+            const bool gone = errno == ENODEV;
+            return {false, deviceError(device_), gone};
         }
         return {true, {}};
     }
@@ -134,63 +144,97 @@ class HidapiConnection final : public HidConnection {
     void readLoop() {
         Bytes buffer(kMaxReportBytes, 0);
         while (!stopping_.load()) {
-            const Wait wait = waitForInput();
-            if (wait == Wait::Stop) {
+            const Wake wake = waitForInput();
+            if (wake.stop) {
                 return;
             }
-            if (!takeReports(buffer, wait == Wait::Hangup)) {
+            // On a node, only counted reports are read: the reader never waits for the
+            // handle behind a write unless a report is there to take.
+            const bool take = !waitsOnNode() || wake.reports > 0 || wake.hangup;
+            if (take && !takeReports(buffer, wake)) {
                 return;  // the device failed or went away: its error is queued
             }
         }
     }
 
-    enum class Wait { Input, Hangup, Stop };
+    // What a wait saw: when it ended and how many reports had come by then (one copy each
+    // on the watch descriptor); -1 when unknown (no node, or no sign of input).
+    struct Wake {
+        bool stop = false;
+        bool hangup = false;
+        ArrivalTime at{0};
+        int reports = -1;
+    };
 
-    Wait waitForInput() {
-        if (watch_ < 0 || stopRead_ < 0) {
-            return Wait::Input;  // takeReports blocks for a slice instead
+    bool waitsOnNode() const { return watch_ >= 0 && stopRead_ >= 0; }
+
+    Wake waitForInput() {
+        if (!waitsOnNode()) {
+            return {};  // takeReports blocks for a slice instead
         }
         pollfd fds[2] = {{watch_, POLLIN, 0}, {stopRead_, POLLIN, 0}};
-        if (::poll(fds, 2, kIdleWaitMs) < 0) {
-            return Wait::Input;
+        const int ready = ::poll(fds, 2, kIdleWaitMs);
+        Wake wake;
+        wake.at = arrivalNow();
+        if (ready <= 0) {
+            return wake;
         }
         if (fds[1].revents != 0) {
-            return Wait::Stop;
+            wake.stop = true;
+            return wake;
         }
-        // This descriptor's own copies of the reports only said that some came.
-        char scratch[kMaxReportBytes];
-        while (::read(watch_, scratch, sizeof scratch) > 0) {
+        // A one-byte read takes one report's copy whole (hidraw drops what does not fit).
+        int copies = 0;
+        for (char byte = 0;;) {
+            const auto n = ::read(watch_, &byte, 1);
+            if (n > 0) {
+                ++copies;
+            } else if (n == 0 || errno != EINTR) {
+                break;
+            }
         }
-        return (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) ? Wait::Hangup : Wait::Input;
+        wake.reports = (fds[0].revents & POLLIN) ? copies : -1;
+        wake.hangup = (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0;
+        return wake;
     }
 
-    // Takes every report hidapi holds; false once the device failed.
-    bool takeReports(Bytes& buffer, bool hungUp) {
-        const int waitMs = watch_ < 0 || stopRead_ < 0 ? kReadSliceMs : 0;
-        for (;;) {
+    // Takes the reports the wake counted (every report hidapi holds when it counted none);
+    // false once the device failed.
+    bool takeReports(Bytes& buffer, const Wake& wake) {
+        const int waitMs = waitsOnNode() ? 0 : kReadSliceMs;
+        for (int taken = 0; wake.reports < 0 || taken < wake.reports;) {
             int n = 0;
+            int readErrno = 0;
             QString error;
             {
                 std::lock_guard lock(handle_);
+                errno = 0;
                 n = hid_read_timeout(device_, buffer.data(), buffer.size(), waitMs);
                 if (n < 0) {
+                    readErrno = errno;
                     error = deviceError(device_);
                 }
             }
-            const ArrivalTime arrival = arrivalNow();
+            // A counted report came by the wake; others when read, after it.
+            const ArrivalTime arrival = wake.reports >= 0 ? wake.at : arrivalNow();
+            if (n < 0 && readErrno == EINTR) {
+                continue;  // a signal interrupted the wait: nothing is wrong
+            }
             if (n < 0) {
-                queue_.fail(error, arrival, false);
+                const bool gone = wake.hangup || readErrno == ENODEV || readErrno == EIO;
+                queue_.fail(error, arrival, gone);
                 return false;
             }
             if (n == 0) {
                 break;
             }
             queue_.push(Bytes(buffer.begin(), buffer.begin() + n), arrival);
+            ++taken;
             if (waitMs > 0) {
                 break;  // one report per slice, so a stop is seen soon
             }
         }
-        if (hungUp) {
+        if (wake.hangup) {
             queue_.fail(QStringLiteral("the device was disconnected"), arrivalNow(), true);
             return false;
         }

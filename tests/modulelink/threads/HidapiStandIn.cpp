@@ -4,9 +4,12 @@
 #include <hidapi/hidapi.h>
 #include <unistd.h>
 
+#include <sys/ioctl.h>
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -25,12 +28,16 @@ struct Device {
     bool gone = false;
     bool denied = false;
     std::wstring readError;
+    int interrupts = 0;
+    bool holdWrites = false;
+    int writesWaiting = 0;
     std::deque<modulelink::Bytes> reports;
     std::vector<modulelink::Bytes> written;
     std::atomic<int> inCall{0};
 };
 
 std::mutex registryMutex;
+std::condition_variable writesReleased;
 std::map<std::string, std::unique_ptr<Device>> devices;
 std::atomic<int> overlaps{0};
 std::atomic<int> opened{0};
@@ -128,6 +135,36 @@ void failReads(const std::string& path, const std::wstring& error) {
     }
 }
 
+void interruptReads(const std::string& path, int count) {
+    std::lock_guard lock(registryMutex);
+    if (Device* d = find(path)) {
+        d->interrupts = count;
+    }
+}
+
+void holdWrites(const std::string& path, bool held) {
+    {
+        std::lock_guard lock(registryMutex);
+        if (Device* d = find(path)) {
+            d->holdWrites = held;
+        }
+    }
+    writesReleased.notify_all();
+}
+
+int writesWaiting(const std::string& path) {
+    std::lock_guard lock(registryMutex);
+    Device* d = find(path);
+    return d ? d->writesWaiting : 0;
+}
+
+int unreadNodeBytes(const std::string& path) {
+    std::lock_guard lock(registryMutex);
+    Device* d = find(path);
+    int bytes = 0;
+    return d && d->node >= 0 && ::ioctl(d->node, FIONREAD, &bytes) == 0 ? bytes : 0;
+}
+
 std::vector<modulelink::Bytes> written(const std::string& path) {
     std::lock_guard lock(registryMutex);
     Device* d = find(path);
@@ -211,7 +248,12 @@ void hid_close(hid_device* dev) {
 int hid_write(hid_device* dev, const unsigned char* data, size_t length) {
     Device* d = deviceOf(dev);
     Call call(d);
-    std::lock_guard lock(registryMutex);
+    std::unique_lock lock(registryMutex);
+    if (d && d->holdWrites) {
+        ++d->writesWaiting;
+        writesReleased.wait(lock, [d] { return !d->holdWrites; });
+        --d->writesWaiting;
+    }
     if (!d || d->gone) {
         dev->lastError = L"the device is gone";
         return -1;
@@ -230,6 +272,12 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int /*
     }
     if (!d->readError.empty()) {
         dev->lastError = d->readError;
+        return -1;
+    }
+    if (d->interrupts > 0) {
+        --d->interrupts;
+        dev->lastError = L"Interrupted system call";
+        errno = EINTR;
         return -1;
     }
     if (d->reports.empty()) {

@@ -26,6 +26,13 @@ void denyOpen(const std::string& path);
 void queueReport(const std::string& path, const modulelink::Bytes& report);
 // From now on reads fail with this error.
 void failReads(const std::string& path, const std::wstring& error);
+// The next `count` reads are interrupted by a signal (EINTR).
+void interruptReads(const std::string& path, int count);
+// While held, writes wait inside hid_write, as a slow USB transfer does.
+void holdWrites(const std::string& path, bool held);
+int writesWaiting(const std::string& path);
+// Report copies on the node that the transport has not read yet.
+int unreadNodeBytes(const std::string& path);
 
 std::vector<modulelink::Bytes> written(const std::string& path);
 // Calls on one device that were running at the same moment (hidapi forbids them).

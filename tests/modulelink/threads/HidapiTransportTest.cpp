@@ -159,6 +159,58 @@ TEST_F(HidapiTransport, AVanishedDeviceEndsItsThreadThenCloseAndRemovalAreRaised
     EXPECT_EQ(standin::openDevices(), 0);
 }
 
+// A write holds the handle for a whole USB transfer; a report that came meanwhile is
+// stamped when it came, so it never counts as later than the write.
+TEST_F(HidapiTransport, AReportThatCameDuringAWriteKeepsItsArrivalTime) {
+    const std::string path = attach("hidraw9");
+    modulelink::HidOpenResult opened = transport->open(path);
+    ASSERT_TRUE(opened.connection);
+    modulelink::HidConnection& connection = *opened.connection;
+    standin::holdWrites(path, true);
+    std::thread writer([&] { EXPECT_TRUE(connection.writeOutput({0, 125}).ok); });
+    while (standin::writesWaiting(path) == 0) {
+        std::this_thread::yield();
+    }
+    standin::queueReport(path, {7, 0, 0, 0});
+    while (standin::unreadNodeBytes(path) > 0) {
+        std::this_thread::yield();  // until the reader has woken for it
+    }
+    const modulelink::ArrivalTime released = modulelink::arrivalNow();
+    standin::holdWrites(path, false);
+    writer.join();
+    const modulelink::HidReadResult r = connection.readWithin(10000);
+    ASSERT_TRUE(r.gotReport()) << r.error.toStdString();
+    EXPECT_EQ(r.data, (Bytes{7, 0, 0, 0}));
+    EXPECT_LT(r.arrival, released) << "stamped when the write let it be read";
+}
+
+// Without a node to wait on, reads wait in hidapi, where a signal can interrupt them.
+TEST_F(HidapiTransport, ASignalDuringAReadIsNoFault) {
+    const std::string path = folder.file("hidraw10").toStdString();  // no node
+    standin::attach({path});
+    standin::interruptReads(path, 3);
+    standin::queueReport(path, {9, 0, 0, 0});
+    modulelink::HidOpenResult opened = transport->open(path);
+    ASSERT_TRUE(opened.connection);
+    const modulelink::HidReadResult r = opened.connection->readWithin(10000);
+    ASSERT_TRUE(r.gotReport()) << r.error.toStdString();
+    EXPECT_EQ(r.data, (Bytes{9, 0, 0, 0}));
+}
+
+// Pulled out and plugged in again at the same node before the console looked: still a
+// removal (after DONE the rescue save), not a mere close.
+TEST_F(HidapiTransport, ADeviceBackAtTheSameNodeBeforeAnyoneLookedIsStillRemoved) {
+    const std::string path = attach("hidraw11");
+    ASSERT_TRUE(openAll());
+    standin::detach(path);
+    waitForWake();  // the reader saw the node hang up
+    standin::attach({path});
+    int value = 0;
+    EXPECT_FALSE(readData1(&value));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events, (std::vector<QString>{"closed, 0 open", "removed"}));
+}
+
 TEST_F(HidapiTransport, ADeniedNodeTellsTheOperatorHowToGrantAccess) {
     const std::string path = attach("hidraw7");
     standin::denyOpen(path);
