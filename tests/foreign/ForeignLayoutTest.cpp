@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QSettings>
 
 #include "Descriptors.h"
@@ -43,6 +44,17 @@ TEST(ForeignLayout, BuzzControllersGameControllersAndNothingElse) {
     EXPECT_FALSE(classify(descriptors::kMouseAndMediaKeys));
     EXPECT_FALSE(classify(descriptors::kBootMouse, kBuzzVendorId, kBuzzWiredProductId))
         << "Buzz! ids without the Buzz! buttons";
+}
+
+// The descriptor fuzzer starts from the foreign devices the console takes.
+TEST(ForeignLayout, TheForeignDescriptorsAreFuzzSeeds) {
+    for (const auto& [name, bytes] : {std::pair{"buzz-dongle.bin", kBuzzDescriptor},
+                                      std::pair{"arcade-encoder.bin", kArcadeEncoderDescriptor}}) {
+        QFile seed(QStringLiteral(QVX_FUZZ_CORPUS_DIR "/hid_descriptor/") + name);
+        ASSERT_TRUE(seed.open(QIODevice::ReadOnly)) << name;
+        const QByteArray read = seed.readAll();
+        EXPECT_EQ(modulelink::Bytes(read.begin(), read.end()), bytes) << name;
+    }
 }
 
 TEST(ForeignLayout, ButtonsHeldAreReadFromTheirOwnReportOnly) {
