@@ -143,8 +143,8 @@ int main(int argc, char** argv) {
         // A column at the right of the operator's screen, which a board there leaves free.
         ui::screens::showCompanion(contestants.get());
     }
-    // The audience screen is the console's own setting, kept apart from the set-up file.
-    QSettings kept("Quorvantix", "qvxconsole");
+    // The audience screen is the console's own setting too, beside the foreign roles.
+    QSettings kept(QSettings::IniFormat, QSettings::UserScope, "qvxconsole", "qvxconsole");
     bool webOn = kept.value("web/on", false).toBool();
     uint webPort = kept.value("web/port", app::AudienceLink::kDefaultPort).toUInt();
     if (parser.isSet(kWeb)) {
