@@ -1,15 +1,18 @@
 // Figures of the whole console, windows included, drawn by the offscreen platform.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
 #include <random>
 
 #include "BenchConsole.h"
 #include "Figures.h"
+#include "PageCrowd.h"
 #include "app/Console.h"
 #include "boards/LeaderBoard.h"
 #include "ui/QtClock.h"
@@ -63,15 +66,53 @@ class PaintWatch final : public QObject {
     }
 };
 
+// The audience screen on with `pages` live pages connected; none when pages < 0.
+std::unique_ptr<PageCrowd> startCrowd(WholeConsole& whole, int pages, std::function<void()> done) {
+    if (pages < 0 || !whole.console.audience().switchTo(true, 0).isEmpty()) {
+        return {};
+    }
+    auto crowd = std::make_unique<PageCrowd>(whole.console.audience().screen().port(), pages,
+                                             std::move(done));
+    QElapsedTimer waited;
+    waited.start();
+    while (!crowd->connected() && waited.elapsed() < 30000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return crowd;
+}
+
+// The CPU seconds so far of this process's thread named `name`.
+double threadCpuSeconds(const QByteArray& name) {
+    for (const QFileInfo& task :
+         QDir(QStringLiteral("/proc/self/task")).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(task.filePath() + "/comm");
+        QFile stat(task.filePath() + "/stat");
+        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != name ||
+            !stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        return (fields.value(11).toDouble() + fields.value(12).toDouble()) / 100.0;  // ticks
+    }
+    return 0;
+}
+
 int listedModules(const QString& results) {
     return int(results.count(QStringLiteral("is connected and working.")));
 }
 
 }  // namespace
 
-BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds) {
+BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds, int livePages) {
     WholeConsole whole(leaderBoard ? tenModuleSpecs() : tenModuleSpecs(3));
     whole.openBoard();
+    QEventLoop loop;
+    std::function<void()> roundDone;
+    std::unique_ptr<PageCrowd> crowd = startCrowd(whole, livePages, [&] {
+        QMetaObject::invokeMethod(
+            &loop, [&] { roundDone(); }, Qt::QueuedConnection);
+    });
     for (int i = 0; i < 60; ++i) {
         whole.console.settings().rosterText[i] = QStringLiteral("Name %1").arg(i);
     }
@@ -82,14 +123,17 @@ BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds) {
     board.NameLabel.widget()->installEventFilter(&watch);
     std::mt19937 random(4242);
     BoardRounds measured;
-    QEventLoop loop;
     QElapsedTimer sincePress;
     bool locked = false;
     bool painted = false;
     std::function<void()> armAndPress;
-    const auto roundDone = [&] {
-        if (!locked || !painted) {
+    QString previous;
+    roundDone = [&] {
+        if (!locked || !painted || (crowd && !crowd->done())) {
             return;
+        }
+        if (crowd) {
+            measured.pageUpdated.values.push_back(crowd->lastPageMs());
         }
         if (int(measured.painted.values.size()) == rounds) {
             loop.quit();
@@ -111,11 +155,18 @@ BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds) {
     armAndPress = [&] {
         board.engine().spacekey();
         QTimer::singleShot(2 + int(random() % 20), Qt::PreciseTimer, &loop, [&] {
-            sim::VirtualModule& m = whole.modules.module(int(random() % whole.modules.size()));
-            const int player = int(random() % 5) + 1;
-            const QString expected =
-                whole.console.settings()
-                    .rosterText[model::playerNameIndex(m.firstSlot() - 1, player)];
+            // A new name each round, so each round's page update is told apart.
+            sim::VirtualModule* pick = nullptr;
+            int player = 0;
+            QString expected;
+            do {
+                pick = &whole.modules.module(int(random() % whole.modules.size()));
+                player = int(random() % 5) + 1;
+                expected = whole.console.settings()
+                               .rosterText[model::playerNameIndex(pick->firstSlot() - 1, player)];
+            } while (expected == previous);
+            previous = expected;
+            sim::VirtualModule& m = *pick;
             locked = painted = false;
             watch.shows = [&board, expected] { return board.NameLabel.caption() == expected; };
             watch.painted = [&] {
@@ -123,6 +174,9 @@ BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds) {
                 measured.painted.values.push_back(double(sincePress.nsecsElapsed()) / 1e6);
                 roundDone();
             };
+            if (crowd) {
+                crowd->expect("\"responder\":\"" + expected + "\"", PageCrowd::Clock::now());
+            }
             sincePress.start();
             m.press({{m.firstSlot(), player}});
         });
@@ -134,6 +188,21 @@ BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds) {
         QObject::disconnect(c);
     }
     return measured;
+}
+
+ServerCost audienceServerCost(int livePages, int seconds) {
+    WholeConsole whole(tenModuleSpecs(3));
+    whole.openBoard();
+    std::unique_ptr<PageCrowd> crowd = startCrowd(whole, livePages, [] {});
+    whole.console.classicBoard().engine().clocklabel_Click();  // a change every second
+    const double before = threadCpuSeconds("audience server");
+    QElapsedTimer timer;
+    timer.start();
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double used = threadCpuSeconds("audience server") - before;
+    return {100.0 * used / (double(timer.nsecsElapsed()) / 1e9), residentMegabytes()};
 }
 
 Samples startToTitleScreenMs(int runs) {

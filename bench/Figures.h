@@ -42,11 +42,21 @@ PressOutcome randomisedPresses(int presses, unsigned seed);
 // Figures on the whole console (windows drawn offscreen): the classic board on three
 // one-team modules or the leader board on ten, each press timed to the lock reaching every
 // module and to the responder's name painted.
+// With `livePages` of 0 or more the audience screen serves that many live pages (on a
+// thread of their own), each press also timed to the last page's update.
 struct BoardRounds {
     Samples locked;
     Samples painted;
+    Samples pageUpdated;
 };
-BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds);
+BoardRounds pressesOnTheBoard(bool leaderBoard, int rounds, int livePages = -1);
+// The audience server's own cost: its thread's CPU over `seconds` with the match clock
+// running, and the program's resident memory, serving `livePages` live pages.
+struct ServerCost {
+    double cpuPercent = 0;
+    double residentMb = 0;
+};
+ServerCost audienceServerCost(int livePages, int seconds);
 Samples startToTitleScreenMs(int runs);
 double residentMegabytes();
 

@@ -1,7 +1,7 @@
 // Every latency and load figure of the console in one run, each beside its bound:
 //   bench_latency [scale [figure]]
 // scale < 1 makes a quick, less stable run; figure (lock, leader, paint, pairs, check, cpu,
-// start, rss, presses) runs that one alone, e.g. under a profiler.
+// start, rss, presses, web) runs that one alone, e.g. under a profiler.
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
@@ -119,6 +119,36 @@ int main(int argc, char** argv) {
         std::snprintf(rssText, sizeof rssText, "%.1f MB (one reading)", rss);
         row("resident memory after the runs above (a 10-module match included)", rssText,
             "< 120 MB", rss > 0 && rss < 120.0);
+    }
+
+    if (wanted("web")) {
+        // One run: the same board without the server, with it and one page, with 200 pages.
+        const int rounds = scaled(200, scale);
+        const bench::BoardRounds off = bench::pressesOnTheBoard(false, rounds);
+        const bench::BoardRounds one = bench::pressesOnTheBoard(false, rounds, 1);
+        const bench::BoardRounds crowd = bench::pressesOnTheBoard(false, rounds, 200);
+        row("press to the page updated, 1 live page (classic board, 3 modules)",
+            medianP99(one.pageUpdated, "ms"), "p99 < 50 ms", one.pageUpdated.p99() < 50.0);
+        row("press to the last of 200 live pages updated", medianP99(crowd.pageUpdated, "ms"),
+            "p99 < 50 ms", crowd.pageUpdated.p99() < 50.0);
+        row("press to lock, classic board window, audience screen off", medianP99(off.locked, "ms"),
+            "for comparison", "-");
+        const double bound = std::max(off.locked.median() * 1.1, off.locked.median() + 0.02);
+        char target[64];
+        std::snprintf(target, sizeof target, "median within 10%% (< %.3f ms)", bound);
+        row("press to lock, the same with 200 live pages", medianP99(crowd.locked, "ms"), target,
+            crowd.locked.median() < bound);
+        const int seconds = std::max(5, int(20 * scale));
+        const bench::ServerCost idle = bench::audienceServerCost(0, seconds);
+        const bench::ServerCost busy = bench::audienceServerCost(200, seconds);
+        char cost[96];
+        std::snprintf(cost, sizeof cost, "%.2f %% / %.2f %% of one core", idle.cpuPercent,
+                      busy.cpuPercent);
+        row("server thread CPU, no page / 200 pages, match clock running", cost, "< 5% with 200",
+            busy.cpuPercent < 5.0);
+        std::snprintf(cost, sizeof cost, "%.1f MB / %.1f MB", idle.residentMb, busy.residentMb);
+        row("resident memory, server with no page / then 200 pages", cost, "growth < 40 MB",
+            busy.residentMb - idle.residentMb < 40.0);
     }
 
     if (wanted("presses")) {

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(setup_file hid_descriptor report_unpacking press_decoding buzz_timeline)
+[ ${#targets[@]} -gt 0 ] || targets=(setup_file hid_descriptor report_unpacking press_decoding buzz_timeline
+                                    audience_requests)
 
 [ -f build/fuzz/build.ninja ] || cmake --preset fuzz
 cmake --build --preset fuzz

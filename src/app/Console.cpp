@@ -20,7 +20,8 @@ Console::Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransp
       record_(platform.userDataFolder().isEmpty()
                   ? QString()
                   : QDir(platform.userDataFolder()).filePath(QStringLiteral("matches")),
-              [] { return QDateTime::currentMSecsSinceEpoch(); }) {
+              [] { return QDateTime::currentMSecsSinceEpoch(); }),
+      audience_(std::make_unique<AudienceLink>(*this, clock)) {
     record_.onScoresTouched = [this](model::ScoreHow how) { scoreWatch().look(how); };
     record_.onRecordOff = [this](const QString& reason) {
         platform_.messageBox(

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/AudienceLink.h"
 #include "boards/BoardSet.h"
 #include "boards/ScoreWatch.h"
 #include "model/MatchSettings.h"
@@ -48,6 +49,7 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     rf::XmitterCode& xmitterCode();
     rf::ChangeChannel& changeChannel();
     rf::PALevel& paLevel();
+    AudienceLink& audience() { return *audience_; }
 
     // modulelink::StartupHost
     void showTitleForm() override { titleForm_.show(); }
@@ -70,6 +72,10 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
 
     record::MatchRecord& matchRecord() { return record_; }
     record::BuzzLog* buzzLog() const { return buzzLog_.get(); }
+    setup::AudienceScreenInfo audienceScreen() const override { return audience_->info(); }
+    QString switchAudienceScreen(bool on, quint16 port) override {
+        return audience_->switchTo(on, port);
+    }
 
     // rf::RadioHost
     void showClassicBoard() override { classicBoard().show(); }
@@ -102,6 +108,7 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     std::unique_ptr<boards::ScoreWatch> scoreWatch_;
     std::unique_ptr<record::BuzzLog> buzzLog_;
     bool recordStarted_ = false;
+    std::unique_ptr<AudienceLink> audience_;  // last: it reads the windows above
 };
 
 }  // namespace app

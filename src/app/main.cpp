@@ -27,6 +27,10 @@ const QCommandLineOption kSimulate("simulate",
                                    "Run on virtual team modules instead of USB hardware "
                                    "(see above).",
                                    "LIST");
+const QCommandLineOption kWeb("web",
+                              "Serve the board to web browsers at PORT (8765 when not given; "
+                              "the Options Menu switches it too).",
+                              "PORT");
 
 // Parses the command line; --help and --version print and end the program here.
 void parse(QCommandLineParser& parser) {
@@ -39,10 +43,13 @@ void parse(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption(kSimulate);
+    parser.addOption(kWeb);
     QStringList arguments = QCoreApplication::arguments();
     for (QString& a : arguments) {
         if (a == "--simulate") {  // alone: the default list
             a = "--simulate=" + QString::fromLatin1(sim::kDefaultModuleList);
+        } else if (a == "--web") {
+            a = "--web=" + QString::number(app::AudienceLink::kDefaultPort);
         }
     }
     parser.process(arguments);
@@ -136,6 +143,27 @@ int main(int argc, char** argv) {
         // A column at the right of the operator's screen, which a board there leaves free.
         ui::screens::showCompanion(contestants.get());
     }
+    // The audience screen is the console's own setting too, beside the foreign roles.
+    QSettings kept(QSettings::IniFormat, QSettings::UserScope, "qvxconsole", "qvxconsole");
+    bool webOn = kept.value("web/on", false).toBool();
+    uint webPort = kept.value("web/port", app::AudienceLink::kDefaultPort).toUInt();
+    if (parser.isSet(kWeb)) {
+        bool number = false;
+        webPort = parser.value(kWeb).toUInt(&number);
+        if (!number || webPort < 1 || webPort > 65535) {
+            std::fprintf(stderr, "qvxconsole: --web: the port must be a number from 1 to 65535\n");
+            return 2;
+        }
+        webOn = true;
+    }
+    const QString webProblem = console.audience().switchTo(webOn, static_cast<quint16>(webPort));
+    if (!webProblem.isEmpty()) {
+        std::fprintf(stderr, "qvxconsole: audience screen: %s\n", qPrintable(webProblem));
+    }
+    console.audience().switched = [&kept](bool on, quint16 port) {
+        kept.setValue("web/on", on);
+        kept.setValue("web/port", port);
+    };
     console.start();
     return QApplication::exec();
 }

@@ -1,6 +1,8 @@
 #include "setup/FormOptions.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -12,6 +14,10 @@ const char* const kTextOptionPrompt =
     "Move mouse over a particular optiion for a description of that option";
 const ui::Font kBoxFont{"Arial", 12, false};
 const ui::Font kDescriptionFont{"Arial", 12, false};
+const char* const kAudienceDescription =
+    "Checking this box shows the board in any web browser on the same network: phones, "
+    "a second room's screen, or a streaming tool (the overlay page). The addresses and a "
+    "QR code appear in the set-up menu's summary.  Nothing a browser does changes the match.";
 }  // namespace
 
 using model::MatchSettings;
@@ -28,6 +34,8 @@ FormOptions::FormOptions(MatchSettings& settings, std::function<void(OptionBox)>
       CheckPromptsOff(client(), "Turn off \"mouse over\" operator prompts"),
       TextOption(client(), "", ui::colors::white, ui::colors::black),
       CommandOptions(client(), "Done"),
+      CheckAudienceScreen(client(), "Audience screen in a browser"),
+      TextWebPort(client(), "8765"),
       settings_(settings),
       changed_(std::move(changed)),
       rows_{{
@@ -67,6 +75,11 @@ FormOptions::FormOptions(MatchSettings& settings, std::function<void(OptionBox)>
     TextOption.label()->setFrameStyle(QFrame::Box | QFrame::Plain);
     TextOption.label()->setMargin(6);
     TextOption.MouseMove = [this] { TextOption.setCaption(kTextOptionPrompt); };
+    CheckAudienceScreen.setFont(kBoxFont);
+    CheckAudienceScreen.Change = [this] { audienceScreenChanged(); };
+    CheckAudienceScreen.MouseMove = [this] { TextOption.setCaption(kAudienceDescription); };
+    TextWebPort.setFont(kBoxFont);
+    TextWebPort.MouseMove = [this] { TextOption.setCaption(kAudienceDescription); };
     CommandOptions.setFont(kBoxFont);
     CommandOptions.Click = [this] { CommandOptions_Click(); };
     // The bare background empties the description.
@@ -86,6 +99,12 @@ void FormOptions::layOut() {
     for (const Row& row : rows_) {
         boxes->addWidget(row.control->widget());
     }
+    auto* audience = new QHBoxLayout;
+    audience->addWidget(CheckAudienceScreen.widget());
+    audience->addWidget(new QLabel("Port:"));
+    audience->addWidget(TextWebPort.widget());
+    TextWebPort.widget()->setMaximumWidth(80);
+    boxes->addLayout(audience);
     boxes->addStretch(1);
     grid->addLayout(boxes, 0, 0);
     TextOption.widget()->setMinimumSize(340, 230);
@@ -112,6 +131,36 @@ void FormOptions::boxChanged(const Row& row) {
     }
     field = checked;
     changed_(row.box);
+}
+
+void FormOptions::showAudienceScreen(bool on, quint16 port) {
+    TextWebPort.setText(QString::number(port));
+    showingAudience_ = true;
+    CheckAudienceScreen.setValue(on ? 1 : 0);
+    showingAudience_ = false;
+}
+
+// A port that is not a number from 1 to 65535, or one that is taken, leaves the screen off
+// with the reason in the description box.
+void FormOptions::audienceScreenChanged() {
+    if (showingAudience_) {
+        return;
+    }
+    const bool on = CheckAudienceScreen.value() == 1;
+    bool number = false;
+    const uint port = TextWebPort.text().trimmed().toUInt(&number);
+    QString problem;
+    if (on && (!number || port < 1 || port > 65535)) {
+        problem = QStringLiteral("The port must be a number from 1 to 65535.");
+    } else if (switchAudienceScreen) {
+        problem = switchAudienceScreen(on, static_cast<quint16>(port));
+    }
+    if (!problem.isEmpty()) {
+        TextOption.setCaption(problem);
+        showingAudience_ = true;
+        CheckAudienceScreen.setValue(0);
+        showingAudience_ = false;
+    }
 }
 
 bool FormOptions::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 #include "ui/Buttons.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "ui/TextBox.h"
 
 namespace setup {
 
@@ -26,6 +27,14 @@ class FormOptions final : public ui::Form {
         CheckDisableMatchTimer, CheckPlayerWaiting, CheckPromptsOff;
     ui::Label TextOption;  // the read-only description box
     ui::CommandButton CommandOptions;
+    // The audience screen in a browser and its port, beyond the seven switches.
+    ui::CheckBox CheckAudienceScreen;
+    ui::TextBox TextWebPort;
+
+    // Switches the audience screen; the reason when it cannot serve. Unset: it cannot.
+    std::function<QString(bool on, quint16 port)> switchAudienceScreen;
+    // Shows the audience screen's switch and port as the console has them.
+    void showAudienceScreen(bool on, quint16 port);
 
     // Puts the switches into the boxes (after a set-up read); a box that already shows its
     // switch runs nothing.
@@ -44,11 +53,13 @@ class FormOptions final : public ui::Form {
         const char* description;
     };
     void boxChanged(const Row& row);
+    void audienceScreenChanged();
     void layOut();
 
     model::MatchSettings& settings_;
     std::function<void(model::OptionBox)> changed_;
     std::array<Row, 7> rows_;
+    bool showingAudience_ = false;  // the console's own state is being shown, not changed
 };
 
 }  // namespace setup

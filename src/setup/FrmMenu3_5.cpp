@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 #include "setup/ColourChoice.h"
@@ -23,6 +24,7 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
     : ui::Form("Main Set-up Menu"),
       TabStrip1(client(), {"Teams 1-3", "Teams 4-6", "Teams 7-9", "Team 10"}),
       Label1(client(), "Currently selected options."),
+      WebQr(client()),
       CommandHide(client(), "Hide Set-up Menu"),
       mnufile(window()->menuBar(), "&File"),
       mnuOpen(mnufile, "&Open Set-up File"),
@@ -117,6 +119,8 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
     }
     layout->addLayout(timers, 0, 1);
     layout->addWidget(Label1.widget(), 1, 1);
+    layout->addWidget(WebQr.widget(), 0, 2, 2, 1, Qt::AlignTop);
+    WebQr.setVisible(false);
     layout->addWidget(CommandHide.widget(), 2, 0, 1, 2);
     layout->setColumnStretch(0, 3);
     layout->setColumnStretch(1, 2);
@@ -324,6 +328,21 @@ void FrmMenu3_5::OptionDisplay() {
         settings_.moderatorRead ? false
                                 : (settings_.computerGenerated || state_.computerQuestionMode);
     AddToResults(optionSummary(settings_).chopped(2));
+    showAudienceScreen();
+}
+
+// Beyond the switches: where browsers find the board, as text and as a QR code.
+void FrmMenu3_5::showAudienceScreen() {
+    const AudienceScreenInfo audience = host_.audienceScreen();
+    WebQr.setVisible(audience.on && !audience.qrCode.isNull());
+    if (!audience.on) {
+        return;
+    }
+    AddToResults("* Audience screen in a browser is ON:");
+    for (const QString& address : audience.addresses) {
+        AddToResults("    " + address);
+    }
+    WebQr.label()->setPixmap(QPixmap::fromImage(audience.qrCode));
 }
 
 void FrmMenu3_5::GreyOut() {
@@ -350,6 +369,11 @@ FormOptions& FrmMenu3_5::formOptions() {
     if (!options_) {
         options_ = std::make_unique<FormOptions>(
             settings_, [this](model::OptionBox box) { runOptionEffect(box); });
+        options_->switchAudienceScreen = [this](bool on, quint16 port) {
+            return host_.switchAudienceScreen(on, port);
+        };
+        const AudienceScreenInfo audience = host_.audienceScreen();
+        options_->showAudienceScreen(audience.on, audience.port);
     }
     return *options_;
 }

@@ -41,6 +41,7 @@ class FrmMenu3_5 final : public ui::Form,
     std::array<std::unique_ptr<ui::Label>, model::kRosterSize> rowLabel;  // "Team Name:" ...
     std::array<std::unique_ptr<ui::TextBox>, 11> Texttimer;               // boxes 6..10
     ui::Label Label1;
+    ui::Label WebQr;  // the audience screen's address as a QR code, while it serves
     ui::CommandButton CommandHide;
     std::array<std::unique_ptr<ui::Label>, model::kTeamSlots> Score;
     int currentPage = 0;
@@ -111,6 +112,7 @@ class FrmMenu3_5 final : public ui::Form,
     void wireMenus();
     void showMenuMarks();
     void chooseLeaderBoardForManyTeams();
+    void showAudienceScreen();
 
     model::MatchSettings& settings_;
     model::MatchState& state_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QStringList>
 #include <functional>
 
 #include "boards/Board.h"
@@ -9,6 +11,15 @@ namespace setup {
 
 // The three radio dialogs of the "RF Wireless Options" menu.
 enum class RadioDialog { TransmitterCode, Channel, PowerLevel };
+
+// The audience screen in a browser, beyond the set-up file: its switch and port, and while
+// it serves, the addresses to type and a QR code of the first.
+struct AudienceScreenInfo {
+    bool on = false;
+    quint16 port = 8765;
+    QStringList addresses;  // "http://192.168.1.20:8765/"
+    QImage qrCode;
+};
 
 // The rest of the console as the set-up menu sees it.
 class MenuHost {
@@ -28,6 +39,13 @@ class MenuHost {
     virtual void exportMatch() {}
     virtual void printScoreSheet() {}
     virtual void showBuzzLog() {}
+    // The audience screen; a console without one reports it off and refuses to serve.
+    virtual AudienceScreenInfo audienceScreen() const { return {}; }
+    // Switches it on at `port` or off; the reason when it cannot serve.
+    virtual QString switchAudienceScreen(bool on, quint16 port) {
+        (void)port;
+        return on ? QStringLiteral("This console has no audience screen.") : QString{};
+    }
 };
 
 // Runs `apply` on the leader, classic and cut-throat boards, in that order, creating a

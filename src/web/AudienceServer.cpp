@@ -145,7 +145,7 @@ void AudienceServer::pingLiveClients() {
             continue;
         }
         const Live& live = it->second;
-        if (live.lastPong.elapsed() > 3 * ping_.interval() || !live.connection ||
+        if (live.lastPong.elapsed() > qint64{3} * ping_.interval() || !live.connection ||
             live.connection->slow()) {
             socket->abort();
         } else {

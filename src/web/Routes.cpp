@@ -20,9 +20,19 @@ constexpr std::array kPages{
     Page{"/audience.css", ":/web/audience.css", "text/css; charset=utf-8"},
 };
 
-QByteArray resource(const char* name) {
-    QFile file(QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray{};
+// The pages are part of the program and never change while it runs: read once.
+const QByteArray& resource(std::size_t page) {
+    static const std::array<QByteArray, kPages.size()> bodies = [] {
+        std::array<QByteArray, kPages.size()> read;
+        for (std::size_t i = 0; i < kPages.size(); ++i) {
+            QFile file(QString::fromLatin1(kPages[i].resource));
+            if (file.open(QIODevice::ReadOnly)) {
+                read[i] = file.readAll();
+            }
+        }
+        return read;
+    }();
+    return bodies[page];
 }
 
 Reply plain(int status, const char* text) {
@@ -38,9 +48,9 @@ Reply route(bool readingMethod, const QString& path, const QByteArray& stateJson
     if (path == QLatin1String("/state")) {
         return {200, "application/json", stateJson};
     }
-    for (const Page& page : kPages) {
-        if (path == QLatin1String(page.path)) {
-            return {200, page.type, resource(page.resource)};
+    for (std::size_t i = 0; i < kPages.size(); ++i) {
+        if (path == QLatin1String(kPages[i].path)) {
+            return {200, kPages[i].type, resource(i)};
         }
     }
     return plain(404, "Not found.\n");

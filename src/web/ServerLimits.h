@@ -13,8 +13,8 @@ struct ServerLimits {
     int maxClients = 256;
     int idleMs = 15000;
     int pingMs = 10000;
-    qint64 maxRequestBytes = 16 * 1024;
-    qint64 maxUnsentBytes = 256 * 1024;
+    qint64 maxRequestBytes = qint64{16} * 1024;
+    qint64 maxUnsentBytes = qint64{256} * 1024;
 };
 
 }  // namespace web

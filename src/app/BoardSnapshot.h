@@ -1,0 +1,20 @@
+#pragma once
+
+#include "boards/BoardWindow.h"
+#include "model/MatchSettings.h"
+#include "model/MatchState.h"
+#include "web/AudienceState.h"
+
+namespace app {
+
+// What `board` shows, as the audience pages draw it: rows in the board's order with their
+// marks, the responder, the held second responder (the yellow row while one is held), the
+// timer and the clock, in the board's colours. The buzz log is the feed's to add.
+web::AudienceState boardSnapshot(boards::BoardWindow& board, model::BoardChoice choice,
+                                 const model::MatchSettings& settings,
+                                 const model::MatchState& state);
+
+// A colour as a web page writes it ("#rrggbb"); a system colour by its usual look.
+QString webColor(ui::Color color);
+
+}  // namespace app
