@@ -90,8 +90,10 @@ for kill in $(seq "$kills"); do
     window '^Initializtion Completed' >/dev/null
     xdotool key Return
     gone '^Initializtion Completed'
-    # A match with scores is offered for restoring (one killed at 0 everywhere is not).
-    for _ in $(seq 150); do
+    # A match with scores is offered for restoring (one killed at 0 everywhere is not); the
+    # question comes just after the set-up menu shows.
+    menu="$(window '^Main Set-up Menu')"
+    for _ in $(seq 30); do
         restore="$(xdotool search --onlyvisible --name '^Restore Match' 2>/dev/null | head -1 || true)"
         if [ -n "$restore" ]; then
             xdotool windowfocus --sync "$restore" 2>/dev/null || true
@@ -99,10 +101,8 @@ for kill in $(seq "$kills"); do
             gone '^Restore Match'
             break
         fi
-        xdotool search --onlyvisible --name '^Main Set-up Menu' >/dev/null 2>&1 && break
         sleep 0.1
     done
-    menu="$(window '^Main Set-up Menu')"
     sleep 0.3
     click_in "$menu" 0.5 1 -20
     gone '^Main Set-up Menu'

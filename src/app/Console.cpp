@@ -27,7 +27,7 @@ Console::Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransp
         platform_.messageBox(
             QStringLiteral("The match record is off: its file cannot be written (%1).\r\n"
                            "The match goes on, but its scores cannot be restored after a "
-                           "crash and its buzzes cannot be exported.")
+                           "crash.")
                 .arg(reason),
             ui::MsgButtons::OK, ui::MsgIcon::Warning, QStringLiteral("Match Record"));
     };

@@ -18,8 +18,8 @@ namespace {
 using Kind = model::MatchEvent::Kind;
 
 // One run of the console on a two-team module (teams 1 and 2), its data folder given.
-struct Run {
-    explicit Run(const QString& folder, const QString& dataFolder)
+struct ConsoleRun {
+    explicit ConsoleRun(const QString& folder, const QString& dataFolder)
         : platform(folder),
           modules(sim::VirtualModuleSet::create("2012:1-2").modules),
           console((platform.userDataDir = dataFolder, platform), clock, modules->transport()) {}
@@ -34,6 +34,17 @@ struct Run {
         console.start();
         console.titleForm().Command1.click();
         console.menu().CommandHide_Click();
+        board().increment = 1;  // no set-up file here sets the step
+    }
+    // The messages shown under this title.
+    std::vector<test::RecordingPlatform::Message> titled(const QString& title) const {
+        std::vector<test::RecordingPlatform::Message> found;
+        for (const auto& m : platform.messages) {
+            if (m.title == title) {
+                found.push_back(m);
+            }
+        }
+        return found;
     }
     QStringList shown() {
         return {board().ascorelabel.caption(), board().bscorelabel.caption(),
@@ -60,7 +71,7 @@ TEST(RecordFlow, EveryCrashPointRestoresTheScoresShown) {
     };
     QVector<Crash> crashes;
     {
-        Run run(work.path(), data);
+        ConsoleRun run(work.path(), data);
         run.open();
         QRandomGenerator rng(19);
         for (int step = 0; step < 60; ++step) {
@@ -110,13 +121,10 @@ TEST(RecordFlow, EveryCrashPointRestoresTheScoresShown) {
         EXPECT_GT(count(Kind::ScoreChanged), 0);
     }
     for (const Crash& crash : crashes) {
-        Run again(work.path(), crash.folder);
+        ConsoleRun again(work.path(), crash.folder);
         again.open();
         const bool hadScores = crash.shown != QStringList{"0", "0", "0"};
-        EXPECT_EQ(again.platform.messages.size(), hadScores ? 1u : 0u);
-        if (hadScores) {
-            EXPECT_EQ(again.platform.messages[0].title, "Restore Match");
-        }
+        EXPECT_EQ(again.titled("Restore Match").size(), hadScores ? 1u : 0u);
         EXPECT_EQ(again.shown(), crash.shown) << crash.folder.toStdString();
     }
 }
@@ -126,40 +134,42 @@ TEST(RecordFlow, EveryCrashPointRestoresTheScoresShown) {
 TEST(RecordFlow, EndedOrDeclinedMatchesAreNotOfferedAgain) {
     test::TempFolder work;
     const QString data = work.file("data");
-    const auto playAndScore = [&](Run& run) {
+    const auto playAndScore = [&](ConsoleRun& run) {
         run.open();
         QTest::mouseClick(run.board().ascorelabel.widget(), Qt::LeftButton);
         EXPECT_EQ(run.board().ascorelabel.caption(), " 1");
     };
     {
-        Run run(work.path(), data);
+        ConsoleRun run(work.path(), data);
         playAndScore(run);
         run.console.menu().mnuExit.click();
     }
     {
-        Run run(work.path(), data);
+        ConsoleRun run(work.path(), data);
         playAndScore(run);
-        EXPECT_TRUE(run.platform.messages.empty());
+        EXPECT_TRUE(run.titled("Restore Match").empty());
     }
     {
-        Run run(work.path(), data);
-        run.platform.answers = {ui::MsgAnswer::No};
+        ConsoleRun run(work.path(), data);
+        // DONE's message and the three about the missing set-up file come first.
+        run.platform.answers = {ui::MsgAnswer::OK, ui::MsgAnswer::OK, ui::MsgAnswer::OK,
+                                ui::MsgAnswer::OK, ui::MsgAnswer::No};
         run.open();
-        ASSERT_EQ(run.platform.messages.size(), 1u);
-        EXPECT_TRUE(run.platform.messages[0].text.contains("Team 1: 1"));
+        ASSERT_EQ(run.titled("Restore Match").size(), 1u);
+        EXPECT_TRUE(run.titled("Restore Match")[0].text.contains("Team 1: 1"));
         EXPECT_EQ(run.board().ascorelabel.caption(), "0");
     }
     {
-        Run run(work.path(), data);
+        ConsoleRun run(work.path(), data);
         run.open();
-        EXPECT_TRUE(run.platform.messages.empty());
+        EXPECT_TRUE(run.titled("Restore Match").empty());
     }
 }
 
 // New Match asks before it closes a match with scores, then starts at 0 in a new journal.
 TEST(RecordFlow, NewMatchAsksThenStartsAtZero) {
     test::TempFolder work;
-    Run run(work.path(), work.file("data"));
+    ConsoleRun run(work.path(), work.file("data"));
     run.open();
     const QString first = run.console.matchRecord().journalPath();
     QTest::mouseClick(run.board().gscorelabel.widget(), Qt::LeftButton);
@@ -168,7 +178,7 @@ TEST(RecordFlow, NewMatchAsksThenStartsAtZero) {
     EXPECT_EQ(run.board().gscorelabel.caption(), " 1");
     EXPECT_EQ(run.console.matchRecord().journalPath(), first);
     run.console.menu().mnuNewMatch.click();
-    EXPECT_EQ(run.platform.messages.size(), 2u);
+    EXPECT_EQ(run.titled("New Match").size(), 2u);
     EXPECT_EQ(run.board().gscorelabel.caption(), "0");
     EXPECT_NE(run.console.matchRecord().journalPath(), first);
     EXPECT_TRUE(record::readJournal(first).ended);
@@ -178,14 +188,13 @@ TEST(RecordFlow, NewMatchAsksThenStartsAtZero) {
 // A read-only data folder: the operator is told once, the match goes on.
 TEST(RecordFlow, AnUnwritableRecordIsToldOnce) {
     test::TempFolder work;
-    Run run(work.path(), work.write("data", "a file where the folder should be"));
+    ConsoleRun run(work.path(), work.write("data", "a file where the folder should be"));
     run.open();
     for (int i = 0; i < 3; ++i) {
         QTest::mouseClick(run.board().ascorelabel.widget(), Qt::LeftButton);
     }
     EXPECT_EQ(run.board().ascorelabel.caption(), " 3");
-    ASSERT_EQ(run.platform.messages.size(), 1u);
-    EXPECT_EQ(run.platform.messages[0].title, "Match Record");
+    EXPECT_EQ(run.titled("Match Record").size(), 1u);
     EXPECT_EQ(run.console.matchRecord().model().score(model::ScoreHolder::TeamSlot, 0)->text, " 3");
 }
 
