@@ -97,7 +97,7 @@ void ForeignDevice::take(const HidReadResult& report) {
     const ArrivalTime arrival = report.arrival.count() != 0 ? report.arrival : hooks_.now();
     if (report.failed()) {
         for (Team& t : teams_) {
-            t.queue->fail(report.error, arrival);
+            t.queue->fail(report.error, arrival, report.deviceGone);
         }
         return;
     }
