@@ -201,7 +201,7 @@ HidWriteResult ForeignDevice::showLamps() {
         report.push_back(on ? kLampOn : 0);
     }
     report.resize(1 + kBuzzLampReportBytes, 0);
-    const HidWriteResult r = device_->writeOutput(report);
+    HidWriteResult r = device_->writeOutput(report);
     if (r.ok) {
         lampsShown_ = lit;
     }

@@ -10,7 +10,8 @@ namespace {
 constexpr std::uint16_t kButtonPage = 0x09;
 constexpr std::uint32_t kJoystick = 0x00010004;
 constexpr std::uint32_t kGamePad = 0x00010005;
-constexpr std::size_t kBuzzButtons = kBuzzHandsets * kBuzzButtonsPerHandset;
+constexpr std::size_t kBuzzButtons =
+    static_cast<std::size_t>(kBuzzHandsets) * kBuzzButtonsPerHandset;
 
 // Button number -> bit, of the input report with the most buttons 1, 2, 3, .. in a row.
 struct Buttons {

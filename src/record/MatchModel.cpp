@@ -41,10 +41,11 @@ void MatchModel::apply(const MatchEvent& event) {
         case Kind::Begin:
             startedAt_ = event.wall;
             teams_.clear();
-            for (int t = 0; t < event.teamSlots.size(); ++t) {
-                Team team{event.teamSlots[t], event.roster.value(6 * t), {}};
+            for (qsizetype t = 0; t < event.teamSlots.size(); ++t) {
+                const qsizetype first = 6 * t;  // a team's name, then its players
+                Team team{event.teamSlots[t], event.roster.value(first), {}};
                 for (int p = 1; p <= kPlayersPerTeam; ++p) {
-                    team.players.append(event.roster.value(6 * t + p));
+                    team.players.append(event.roster.value(first + p));
                 }
                 teams_.append(team);
             }
