@@ -140,6 +140,9 @@ mid_match() {
 # Further arguments name screenshots of the start-up window and of the set-up menu.
 open_board() {
     local board_name="$1" title_shot="${2:-}" menu_shot="${3:-}"
+    # Each run is a new match: the one the last run left unfinished (it is ended by a
+    # signal) would otherwise be offered for restoring.
+    rm -rf "$scratch/home/.local/share/qvxconsole/matches"
     step "starting $exe --simulate=$modules_list on $DISPLAY"
     (cd "$scratch/work" && HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/runtime" \
         XDG_DATA_HOME="" XDG_CONFIG_HOME="" exec "$exe" --simulate="$modules_list") \
