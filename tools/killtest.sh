@@ -22,24 +22,8 @@ done
 [ $# -eq 1 ] || { echo "usage: $0 [--kills N] EXE" >&2; exit 2; }
 exe="$(realpath "$1")"
 scratch="$(mktemp -d)"
-xvfb_pid=""
-console_pid=""
-cleanup() {
-    [ -n "$console_pid" ] && kill -9 "$console_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-fail() {
-    echo "killtest: FAILED: $*" >&2
-    [ -n "${DISPLAY:-}" ] && import -window root "$here/killtest-failure.png" 2>/dev/null &&
-        echo "killtest: the screen at the failure: killtest-failure.png" >&2
-    [ -f "$scratch/console.log" ] && sed 's/^/  console: /' "$scratch/console.log" >&2
-    exit 1
-}
-step() { echo "killtest: $*" >&2; }
 . "$here/tools/xdrive.sh"
+driver_basics killtest "$here/killtest-failure.png" KILL
 
 folder="$(dirname "$exe")"
 mkdir -p "$scratch/work" "$scratch/home" "$scratch/runtime"

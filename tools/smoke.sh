@@ -33,25 +33,8 @@ shots="$(realpath "$shots")"
 modules_list="4097:1,4097:2,4097:3"
 
 scratch="$(mktemp -d)"
-xvfb_pid=""
-console_pid=""
-cleanup() {
-    [ -n "$console_pid" ] && kill "$console_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "smoke: FAILED: $*" >&2
-    # What the screen showed, for whoever reads the failure.
-    [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure.png" 2>/dev/null &&
-        echo "smoke: the screen at the failure: $shots/failure.png" >&2
-    [ -f "$scratch/console.log" ] && sed 's/^/  console: /' "$scratch/console.log" >&2
-    exit 1
-}
-step() { echo "smoke: $*" >&2; }
+. "$here/tools/xdrive.sh"
+driver_basics smoke "$shots/failure.png" TERM
 
 # --- the operator's set-up: a full roster, the board chosen, the rest as shipped ---------
 folder="$(dirname "$exe")"
@@ -90,7 +73,6 @@ write_setup() {
 }
 
 # --- a display of our own and the driving helpers --------------------------------------
-. "$here/tools/xdrive.sh"
 start_xvfb "$scratch" "$display"
 
 # --- helpers ----------------------------------------------------------------------------

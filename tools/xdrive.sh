@@ -1,5 +1,30 @@
 # Helpers for driving the real program under Xvfb with xdotool, sourced by the smoke and
-# kill tests. The sourcing script defines `fail`.
+# kill tests.
+
+# The clean-up, `fail` and `step` of a driving script: $1 names it in its messages, $2 is
+# where the screen at a failure goes, $3 the signal that ends the console at the clean-up.
+# Uses the script's scratch folder and the xvfb_pid and console_pid it keeps.
+driver_basics() {
+    driver_name="$1" failure_shot="$2" end_signal="$3"
+    xvfb_pid=""
+    console_pid=""
+    trap cleanup EXIT
+}
+cleanup() {
+    [ -n "$console_pid" ] && kill "-$end_signal" "$console_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+fail() {
+    echo "$driver_name: FAILED: $*" >&2
+    # What the screen showed, for whoever reads the failure.
+    [ -n "${DISPLAY:-}" ] && import -window root "$failure_shot" 2>/dev/null &&
+        echo "$driver_name: the screen at the failure: $failure_shot" >&2
+    [ -f "$scratch/console.log" ] && sed 's/^/  console: /' "$scratch/console.log" >&2
+    exit 1
+}
+step() { echo "$driver_name: $*" >&2; }
 
 # Starts an Xvfb of our own (on display $1 when given) and exports DISPLAY; its log goes to
 # the scratch folder $2, its process id to xvfb_pid.
