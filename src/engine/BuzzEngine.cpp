@@ -71,6 +71,7 @@ void BuzzEngine::takePress() {
     if (state_.responderCode != 255 && state_.responderCode != 1023) {
         usbwired();
         if (!porttimer_.enabled()) {
+            tellLaterPresses();
             // Presses that came just behind this one, before the lock reached their modules,
             // lost: left queued they would buzz in right after the next arm.
             modules_.discardArrivals();

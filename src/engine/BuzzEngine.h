@@ -119,6 +119,9 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     // The match record's part: one call per event, after the modules were told.
     void tellArm(bool partial);
     void tellPress(model::MatchEvent::Kind kind, const Press& press);
+    void tellPress(model::MatchEvent::Kind kind, const Press& press, int position,
+                   std::int32_t pressModel, std::int64_t arrival);
+    void tellLaterPresses();
     void tellHandOver();
     void tellTimer(model::MatchEvent::Kind kind, model::TimerKind timer);
     void tellClock(model::ClockChange change);

@@ -1,8 +1,18 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace modulelink {
+
+// A press that arrived and no report check took, as its module reported it.
+struct WaitingPress {
+    int position = 0;          // in the module collection
+    std::int16_t code = 0;     // as the report check reads it
+    std::int16_t data4 = 0;    // the interface address
+    std::int32_t model = 0;    // the module's own model
+    std::int64_t arrival = 0;  // nanoseconds on the module arrival clock
+};
 
 // Told on the user-interface thread when module reports arrived that no report check has
 // seen yet (a board that polls checks them at once instead of at its next tick).
@@ -52,6 +62,10 @@ class ModuleExchange {
     // count after the next arm. The operator's arm forgets them too, as they may still
     // come in after the press was taken.
     virtual void discardArrivals() = 0;
+    // Takes the presses that arrived and no check took, each module's first, skipping the
+    // excluded module, in order of arrival; each counts once. Read once a press was taken,
+    // they tell who pressed behind it.
+    virtual std::vector<WaitingPress> takeWaitingPresses() = 0;
 };
 
 }  // namespace modulelink

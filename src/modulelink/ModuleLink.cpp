@@ -355,10 +355,40 @@ void ModuleLink::ReportChecker() {
     if (state_.shutdownInProgress) {
         return;  // no buzz counts while the program is ending
     }
-    const auto modelOf = [this](const TFourCh& module) {
-        return module.modelNumber != 0 ? module.modelNumber : state_.modelNumber;
-    };
-    const auto codeOf = [&](TFourCh& module) {
+    bool taken = false;
+    for (int i = 1; i <= moduleCount(); ++i) {
+        TFourCh& module = *moduleAt(i);
+        const std::optional<int> code = nextPress(module);
+        if (!code) {
+            continue;
+        }
+        const int data4 = module.Data4().UnScaledValue();
+        state_.lastData1 = static_cast<std::int16_t>(*code);
+        if (showsPress(module, *code) && i != state_.excludedModule && !taken) {
+            taken = true;
+            module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
+            state_.responderCode = static_cast<std::int16_t>(*code);
+            state_.responderData4 = static_cast<std::int16_t>(data4);
+            state_.respondingModule = i;
+            state_.responderModel = modelOf(module);
+            state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
+        }
+    }
+}
+
+std::int32_t ModuleLink::modelOf(const TFourCh& module) const {
+    return module.modelNumber != 0 ? module.modelNumber : state_.modelNumber;
+}
+
+bool ModuleLink::showsPress(const TFourCh& module, int code) const {
+    return code != kIdle && !(modelOf(module) == 512 && code == kIdle512);
+}
+
+std::optional<int> ModuleLink::nextPress(TFourCh& module) {
+    if (!module.ReadAllReports()) {
+        return std::nullopt;
+    }
+    const auto codeOf = [&] {
         int code = module.Data1().UnScaledValue();
         module.Data2().UnScaledValue();
         const int data3 = module.Data3().UnScaledValue();
@@ -367,45 +397,45 @@ void ModuleLink::ReportChecker() {
         }
         return code;
     };
-    const auto isPress = [&](const TFourCh& module, int code) {
-        return code != kIdle && !(modelOf(module) == 512 && code == kIdle512);
+    // Only a report that came after those the console has dealt with shows a press of
+    // now: until the module answers a new arm, its latest report is its state from
+    // before (the previous question's press, or the identity report of its reset).
+    const auto current = [&] {
+        return agent_.ReportArrival(module.inputReportIndexA()) > module.staleUpTo;
     };
-    bool taken = false;
-    for (int i = 1; i <= moduleCount(); ++i) {
+    int code = codeOf();
+    // Reports that arrived together count by their press: an idle report with another
+    // behind it in this check (the one the arm brought, just before a press) is passed.
+    for (int more = 0;
+         !(showsPress(module, code) && current()) && more < HidAgent::kMaxPendingReports &&
+         agent_.ReportPending(module.inputReportIndexA()) && module.ReadAllReports();
+         ++more) {
+        code = codeOf();
+    }
+    return showsPress(module, code) && !current() ? kIdle : code;
+}
+
+std::vector<WaitingPress> ModuleLink::takeWaitingPresses() {
+    std::vector<WaitingPress> presses;
+    for (int i = 1; i <= moduleCount() && !state_.shutdownInProgress; ++i) {
         TFourCh& module = *moduleAt(i);
-        if (!module.ReadAllReports()) {
+        if (i == state_.excludedModule) {
             continue;
         }
-        // Only a report that came after those the console has dealt with shows a press of
-        // now: until the module answers a new arm, its latest report is its state from
-        // before (the previous question's press, or the identity report of its reset).
-        const auto current = [&] {
-            return agent_.ReportArrival(module.inputReportIndexA()) > module.staleUpTo;
-        };
-        int code = codeOf(module);
-        // Reports that arrived together count by their press: an idle report with another
-        // behind it in this check (the one the arm brought, just before a press) is passed.
-        for (int more = 0;
-             !(isPress(module, code) && current()) && more < HidAgent::kMaxPendingReports &&
-             agent_.ReportPending(module.inputReportIndexA()) && module.ReadAllReports();
-             ++more) {
-            code = codeOf(module);
+        const std::optional<int> code = nextPress(module);
+        if (!code || !showsPress(module, *code)) {
+            continue;
         }
-        if (isPress(module, code) && !current()) {
-            code = kIdle;
-        }
-        const int data4 = module.Data4().UnScaledValue();
-        state_.lastData1 = static_cast<std::int16_t>(code);
-        if (isPress(module, code) && i != state_.excludedModule && !taken) {
-            taken = true;
-            module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
-            state_.responderCode = static_cast<std::int16_t>(code);
-            state_.responderData4 = static_cast<std::int16_t>(data4);
-            state_.respondingModule = i;
-            state_.responderModel = modelOf(module);
-            state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
-        }
+        const ArrivalTime arrival = agent_.ReportArrival(module.inputReportIndexA());
+        module.staleUpTo = arrival;  // counts once
+        presses.push_back({i, static_cast<std::int16_t>(*code),
+                           static_cast<std::int16_t>(module.Data4().UnScaledValue()),
+                           modelOf(module), arrival.count()});
     }
+    std::stable_sort(
+        presses.begin(), presses.end(),
+        [](const WaitingPress& a, const WaitingPress& b) { return a.arrival < b.arrival; });
+    return presses;
 }
 
 void ModuleLink::NopReader() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "model/MatchState.h"
@@ -89,11 +90,17 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void removeArrivalListener(ArrivalListener& listener) override;
     bool arrivalsWaiting() const override { return agent_.ArrivalsWaiting(); }
     void discardArrivals() override { agent_.DiscardArrivals(); }
+    std::vector<WaitingPress> takeWaitingPresses() override;
 
     const ui::Timer& tmrDelay() const { return tmrDelay_; }
 
   private:
     TFourCh* moduleAt(int position) const;
+    std::int32_t modelOf(const TFourCh& module) const;
+    // The module's next press of now among the reports a read may take (idle when none);
+    // nothing when its read failed.
+    std::optional<int> nextPress(TFourCh& module);
+    bool showsPress(const TFourCh& module, int code) const;
     // Writes one command to one module; an arm or a reset clears its latched press.
     bool writeCommand(TFourCh& module, std::int16_t command);
     // The object of an open interface (nothing once it closed).

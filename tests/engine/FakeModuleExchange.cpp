@@ -46,17 +46,35 @@ void FakeModuleExchange::ReportChecker() {
         if (position == state_.excludedModule || !m.armed) {
             continue;
         }
-        int code = m.data1;
-        if (state_.modelNumber == 512) {
-            code += 256 * ((m.data3 >> 6) & 1) + 512 * ((m.data3 >> 7) & 1);
-        }
+        const int code = codeOf(m);
         if (code != 255 && code != 1023) {
             state_.responderCode = static_cast<std::int16_t>(code);
             state_.respondingModule = position;
             state_.responderData4 = static_cast<std::int16_t>(m.data4);
+            modules_[position - 1].counted = true;
             return;
         }
     }
+}
+
+std::vector<modulelink::WaitingPress> FakeModuleExchange::takeWaitingPresses() {
+    std::vector<modulelink::WaitingPress> waiting;
+    for (int position = 1; position <= moduleCount(); ++position) {
+        Module& m = at(position);
+        if (position == state_.excludedModule || !m.latched || m.counted) {
+            continue;
+        }
+        m.counted = true;
+        waiting.push_back({position, static_cast<std::int16_t>(codeOf(m)),
+                           static_cast<std::int16_t>(m.data4), state_.modelNumber, 0});
+    }
+    return waiting;
+}
+
+int FakeModuleExchange::codeOf(const Module& m) const {
+    return state_.modelNumber == 512
+               ? m.data1 + 256 * ((m.data3 >> 6) & 1) + 512 * ((m.data3 >> 7) & 1)
+               : m.data1;
 }
 
 void FakeModuleExchange::NopReader() {
@@ -82,6 +100,7 @@ void FakeModuleExchange::receive(int position, int command) {
     if (command == 125) {
         m.armed = true;
         m.latched = false;
+        m.counted = false;
         m.data1 = 255;
         m.data3 = idleData3();
     } else if (command == 124) {

@@ -13,7 +13,8 @@ namespace test {
 // (125) and nothing is latched, reports the latched press until it is locked (124) or
 // re-armed, and records every command it receives. The report check follows the real
 // rules: first module in order showing a press wins, the excluded module is skipped, and
-// model 512 codes fold Data3 bits 6 and 7 in as 256 and 512.
+// model 512 codes fold Data3 bits 6 and 7 in as 256 and 512. A latched press that no check
+// took waits (locked modules keep it) until it is taken once or the module is re-armed.
 class FakeModuleExchange final : public modulelink::ModuleExchange {
   public:
     FakeModuleExchange(model::MatchState& state, ui::Clock& clock, int moduleCount,
@@ -59,6 +60,7 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         arrivalsWaiting_ = false;
         ++discards;
     }
+    std::vector<modulelink::WaitingPress> takeWaitingPresses() override;
 
   private:
     struct Module {
@@ -67,9 +69,11 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         int data4 = 0;
         bool armed = false;
         bool latched = false;
+        bool counted = false;  // its press was taken (by a check or as a waiting press)
         std::vector<int> commands;
     };
     Module& at(int position) { return modules_.at(position - 1); }
+    int codeOf(const Module& m) const;  // as the report check reads it
     int idleData3() const { return state_.modelNumber == 512 ? 0xC0 : 0; }
     void receive(int position, int command);
 
