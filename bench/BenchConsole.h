@@ -42,6 +42,8 @@ class QuietPlatform final : public ui::Platform {
     std::optional<QString> openFileDialog(const ui::FileDialogRequest&) override { return {}; }
     std::optional<QString> saveFileDialog(const ui::FileDialogRequest&) override { return {}; }
     std::optional<ui::Color> colorDialog(ui::Color) override { return {}; }
+    QStringList printerNames() override { return {}; }
+    bool printDialog(QPrinter&, const QString&) override { return false; }
     void playSound(const QString&, int) override {}
     void beep() override {}
     bool fileExists(const QString&) override { return false; }

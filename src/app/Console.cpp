@@ -193,14 +193,7 @@ void Console::exportMatch() {
 }
 
 void Console::printScoreSheet() {
-    const std::optional<QString> chosen = platform_.saveFileDialog(
-        {QStringLiteral("Print Score Sheet"), QStringLiteral("PDF Files|*.pdf"),
-         platform_.writableFolder(), QStringLiteral("score-sheet.pdf"), QStringLiteral(".pdf")});
-    if (chosen && !record::writeScoreSheet(record_.model(), *chosen)) {
-        platform_.messageBox(
-            QStringLiteral("The score sheet could not be written to %1.").arg(*chosen),
-            ui::MsgButtons::OK, ui::MsgIcon::Warning, QStringLiteral("Print Score Sheet"));
-    }
+    record::printScoreSheetFlow(record_.model(), platform_);
 }
 
 boards::Board* Console::existingBoard(model::BoardChoice choice) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "ui/Color.h"
+
+class QPrinter;
 
 namespace ui {
 
@@ -38,6 +41,10 @@ class Platform {
     // Asks before overwriting an existing file; nothing when cancelled.
     virtual std::optional<QString> saveFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<Color> colorDialog(Color initial) = 0;
+    // The printers the system offers; with none, documents are written as PDF files.
+    virtual QStringList printerNames() = 0;
+    // The print dialog, which sets up `printer` (a QPrinter); false when cancelled.
+    virtual bool printDialog(QPrinter& printer, const QString& title) = 0;
 
     // Plays a wave file without blocking; a new sound replaces the one playing.
     virtual void playSound(const QString& path, int flags) = 0;

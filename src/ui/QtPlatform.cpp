@@ -6,6 +6,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QTime>
 #include <QUrl>
 
@@ -131,6 +134,20 @@ std::optional<Color> QtPlatform::colorDialog(Color initial) {
     }
     const QColor chosen = dialog.selectedColor();
     return Color::rgb(chosen.red(), chosen.green(), chosen.blue());
+}
+
+QStringList QtPlatform::printerNames() {
+    return QPrinterInfo::availablePrinterNames();
+}
+
+bool QtPlatform::printDialog(QPrinter& printer, const QString& title) {
+    if (ending_) {
+        return false;
+    }
+    QPrintDialog dialog(&printer);
+    dialog.setWindowTitle(title);
+    screens::placeDialog(&dialog);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void QtPlatform::playSound(const QString& path, int /*flags*/) {

@@ -19,6 +19,8 @@ class QtPlatform final : public Platform {
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<Color> colorDialog(Color initial) override;
+    QStringList printerNames() override;
+    bool printDialog(QPrinter& printer, const QString& title) override;
     void playSound(const QString& path, int flags) override;
     void beep() override;
     bool fileExists(const QString& path) override;

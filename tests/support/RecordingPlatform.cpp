@@ -110,6 +110,26 @@ std::optional<ui::Color> RecordingPlatform::colorDialog(ui::Color initial) {
     return ended() ? std::nullopt : takeNext(colorResults);
 }
 
+bool RecordingPlatform::printDialog(QPrinter& printer, const QString& title) {
+    if (ended()) {
+        ++unshownAfterQuit;
+        return false;
+    }
+    printRequests << title;
+    runModalLoop();
+    const bool prints = !printAnswers.empty() && printAnswers.front();
+    if (!printAnswers.empty()) {
+        printAnswers.pop_front();
+    }
+    if (ended() || !prints) {
+        return false;
+    }
+    if (printerChosen) {
+        printerChosen(printer);
+    }
+    return true;
+}
+
 void RecordingPlatform::playSound(const QString& path, int flags) {
     sounds.push_back({path, flags});
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,6 +42,8 @@ class RecordingPlatform final : public ui::Platform {
     std::optional<QString> openFileDialog(const ui::FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const ui::FileDialogRequest& request) override;
     std::optional<ui::Color> colorDialog(ui::Color initial) override;
+    QStringList printerNames() override { return printers; }
+    bool printDialog(QPrinter& printer, const QString& title) override;
     void playSound(const QString& path, int flags) override;
     void beep() override { ++beeps; }
     bool fileExists(const QString& path) override;
@@ -62,6 +65,11 @@ class RecordingPlatform final : public ui::Platform {
     std::deque<std::optional<QString>> openResults;
     std::deque<std::optional<QString>> saveResults;
     std::deque<std::optional<ui::Color>> colorResults;
+    // The system's printers; a print dialog answers from printAnswers (nothing scripted:
+    // cancelled) and, when it prints, sets up the printer with printerChosen.
+    QStringList printers;
+    std::deque<bool> printAnswers;
+    std::function<void(QPrinter&)> printerChosen;
     std::deque<double> randoms;  // empty: 0.0
     // Successive readings of the system clock; the last one repeats.
     std::deque<double> clockReadings{0.0};
@@ -78,6 +86,7 @@ class RecordingPlatform final : public ui::Platform {
     std::vector<ui::FileDialogRequest> openRequests;
     std::vector<ui::FileDialogRequest> saveRequests;
     std::vector<ui::Color> colorRequests;  // the colour each colour dialog started from
+    QStringList printRequests;             // the title of each print dialog
     std::vector<Sound> sounds;
     std::vector<double> seeds;
     int beeps = 0;

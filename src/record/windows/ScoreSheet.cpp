@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTextDocument>
 
 #include "record/Exports.h"
@@ -44,6 +45,16 @@ QString scoreSheetHtml(const MatchModel& match) {
     return html + QStringLiteral("</table>");
 }
 
+namespace {
+const QString kTitle = QStringLiteral("Print Score Sheet");
+
+void printOn(const MatchModel& match, QPagedPaintDevice& device) {
+    QTextDocument document;
+    document.setHtml(scoreSheetHtml(match));
+    document.print(&device);
+}
+}  // namespace
+
 bool writeScoreSheet(const MatchModel& match, const QString& pdfPath) {
     QFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -52,11 +63,37 @@ bool writeScoreSheet(const MatchModel& match, const QString& pdfPath) {
     QPdfWriter pdf(&file);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setTitle(QStringLiteral("Score sheet"));
-    QTextDocument document;
-    document.setHtml(scoreSheetHtml(match));
-    document.print(&pdf);
+    printOn(match, pdf);
     file.close();
     return file.error() == QFile::NoError;
+}
+
+bool printScoreSheet(const MatchModel& match, QPrinter& printer) {
+    printer.setDocName(QStringLiteral("Score sheet"));
+    printOn(match, printer);
+    return printer.printerState() != QPrinter::Error && printer.printerState() != QPrinter::Aborted;
+}
+
+void printScoreSheetFlow(const MatchModel& match, ui::Platform& platform) {
+    if (platform.printerNames().isEmpty()) {
+        const std::optional<QString> chosen = platform.saveFileDialog(
+            {kTitle, QStringLiteral("PDF Files|*.pdf"), platform.writableFolder(),
+             QStringLiteral("score-sheet.pdf"), QStringLiteral(".pdf")});
+        if (chosen && !writeScoreSheet(match, *chosen)) {
+            platform.messageBox(
+                QStringLiteral("The score sheet could not be written to %1.").arg(*chosen),
+                ui::MsgButtons::OK, ui::MsgIcon::Warning, kTitle);
+        }
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (platform.printDialog(printer, kTitle) && !printScoreSheet(match, printer)) {
+        const QString where =
+            printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        platform.messageBox(
+            QStringLiteral("The score sheet could not be printed on %1.").arg(where),
+            ui::MsgButtons::OK, ui::MsgIcon::Warning, kTitle);
+    }
 }
 
 }  // namespace record
