@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "app/AudienceLink.h"
+#include "app/RecordController.h"
 #include "boards/BoardSet.h"
-#include "boards/ScoreWatch.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
 #include "modulelink/HidAgent.h"
@@ -12,8 +12,6 @@
 #include "modulelink/ModuleLink.h"
 #include "modulelink/windows/TitleForm.h"
 #include "questions/QuestionWindows.h"
-#include "record/MatchRecord.h"
-#include "record/windows/BuzzLog.h"
 #include "rf/ChangeChannel.h"
 #include "rf/PALevel.h"
 #include "rf/RadioHost.h"
@@ -26,7 +24,10 @@ namespace app {
 
 // The whole console: the match records, the module link with its start-up window, the
 // set-up menu and the boards, each window made on first use and kept for the run.
-class Console final : public modulelink::StartupHost, public setup::MenuHost, public rf::RadioHost {
+class Console final : public modulelink::StartupHost,
+                      public setup::MenuHost,
+                      public rf::RadioHost,
+                      public RecordHost {
   public:
     Console(ui::Platform& platform, ui::Clock& clock, modulelink::HidTransport& transport);
     ~Console() override;
@@ -38,7 +39,8 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     model::MatchState& state() { return state_; }
     modulelink::ModuleLink& link() { return link_; }
     modulelink::TitleForm& titleForm() { return titleForm_; }
-    setup::FrmMenu3_5& menu();
+    setup::FrmMenu3_5& menu() override;
+    boards::BoardSet& boardSet() override { return boards(); }
     boards::ScoreBoard3& classicBoard() { return boards().classic(); }
     boards::LeaderBoard& leaderBoard() { return boards().leader(); }
     boards::CutThroat& cutThroatBoard() { return boards().cutThroat(); }
@@ -65,13 +67,13 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     boards::Board& board(model::BoardChoice choice) override { return boards().board(choice); }
     boards::Board* existingBoard(model::BoardChoice choice) override;
     void showRadioDialog(setup::RadioDialog dialog) override;
-    void newMatch() override;
-    void exportMatch() override;
-    void printScoreSheet() override;
-    void showBuzzLog() override;
+    void newMatch() override { recordController_.newMatch(); }
+    void exportMatch() override { recordController_.exportMatch(); }
+    void printScoreSheet() override { recordController_.printScoreSheet(); }
+    void showBuzzLog() override { recordController_.showBuzzLog(); }
 
-    record::MatchRecord& matchRecord() { return record_; }
-    record::BuzzLog* buzzLog() const { return buzzLog_.get(); }
+    record::MatchRecord& matchRecord() { return recordController_.record(); }
+    record::BuzzLog* buzzLog() const { return recordController_.buzzLog(); }
     setup::AudienceScreenInfo audienceScreen() const override { return audience_->info(); }
     QString switchAudienceScreen(bool on, quint16 port) override {
         return audience_->switchTo(on, port);
@@ -83,13 +85,6 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
 
   private:
     boards::BoardSet& boards();
-    boards::ScoreWatch& scoreWatch();
-    // Once the set-up menu has loaded (after the rescue file): the unfinished last match is
-    // offered for restoring, then the record begins.
-    void startRecord();
-    QVector<model::MatchEvent> resumableMatch();
-    void restoreScores();
-    model::MatchEvent opening() const;
 
     ui::Platform& platform_;
     ui::Clock& clock_;
@@ -104,10 +99,7 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     std::unique_ptr<rf::XmitterCode> xmitterCode_;
     std::unique_ptr<rf::ChangeChannel> changeChannel_;
     std::unique_ptr<rf::PALevel> paLevel_;
-    record::MatchRecord record_;
-    std::unique_ptr<boards::ScoreWatch> scoreWatch_;
-    std::unique_ptr<record::BuzzLog> buzzLog_;
-    bool recordStarted_ = false;
+    RecordController recordController_;
     std::unique_ptr<AudienceLink> audience_;  // last: it reads the windows above
 };
 

@@ -2,6 +2,8 @@
 
 #include <QJsonArray>
 #include <array>
+#include <span>
+#include <type_traits>
 #include <utility>
 
 namespace record {
@@ -26,15 +28,67 @@ QString keyOf(const std::array<const char*, N>& names, Enum value) {
     return QString::fromLatin1(names[static_cast<std::size_t>(value)]);
 }
 
-// The enum value a key names; none for a key this console does not know.
-template <typename Enum, std::size_t N>
-std::optional<Enum> valueOf(const std::array<const char*, N>& names, const QJsonValue& key) {
-    for (std::size_t i = 0; i < N; ++i) {
+// The position of a key in its list of names; none for a key this console does not know.
+std::optional<int> indexOf(std::span<const char* const> names, const QJsonValue& key) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
         if (key.toString() == QLatin1String(names[i])) {
-            return static_cast<Enum>(i);
+            return static_cast<int>(i);
         }
     }
     return std::nullopt;
+}
+
+// A field of an event that holds one of a list of names: its key in the file, the names,
+// and the event's value as the position in that list.
+struct EnumField {
+    const char* key;
+    std::span<const char* const> names;
+    int (*get)(const MatchEvent&);
+    void (*set)(MatchEvent&, int);
+};
+
+template <auto Member>
+constexpr int getField(const MatchEvent& e) {
+    return static_cast<int>(e.*Member);
+}
+
+template <auto Member>
+constexpr void setField(MatchEvent& e, int value) {
+    e.*Member = static_cast<std::remove_reference_t<decltype(e.*Member)>>(value);
+}
+
+template <auto Member, std::size_t N>
+constexpr EnumField enumField(const char* key, const std::array<const char*, N>& names) {
+    return {key, names, &getField<Member>, &setField<Member>};
+}
+
+constexpr EnumField kBoardField = enumField<&MatchEvent::board>("board", kBoards);
+constexpr EnumField kHolderField = enumField<&MatchEvent::holder>("holder", kHolders);
+constexpr EnumField kHowField = enumField<&MatchEvent::how>("how", kHows);
+constexpr EnumField kTimerField = enumField<&MatchEvent::timer>("timer", kTimers);
+constexpr EnumField kClockField = enumField<&MatchEvent::clock>("clock", kClocks);
+
+constexpr std::array kArmFields{kBoardField};
+constexpr std::array kScoreFields{kBoardField, kHolderField, kHowField};
+constexpr std::array kTimerFields{kTimerField};
+constexpr std::array kClockFields{kClockField};
+
+// The enum fields each kind of event carries.
+std::span<const EnumField> enumFieldsOf(Kind kind) {
+    switch (kind) {
+        case Kind::Armed:
+        case Kind::BoardChosen:
+            return kArmFields;
+        case Kind::ScoreChanged:
+            return kScoreFields;
+        case Kind::TimerStarted:
+        case Kind::TimerExpired:
+            return kTimerFields;
+        case Kind::Clock:
+            return kClockFields;
+        default:
+            return {};
+    }
 }
 
 bool hasWho(Kind kind) {
@@ -84,10 +138,14 @@ QString clockKey(model::ClockChange change) {
 }
 
 QJsonObject toJson(const MatchEvent& e) {
-    QJsonObject o{{"t", static_cast<double>(e.wall)}, {"e", keyOf(kKinds, e.kind)}};
+    QJsonObject o{{"t", static_cast<double>(e.wall)}, {"e", kindKey(e.kind)}};
     if (hasWho(e.kind)) {
         o.insert("who", whoJson(e.who));
         o.insert("at", stampJson(e.at));
+    }
+    for (const EnumField& field : enumFieldsOf(e.kind)) {
+        o.insert(QLatin1String(field.key),
+                 QString::fromLatin1(field.names[static_cast<std::size_t>(field.get(e))]));
     }
     switch (e.kind) {
         case Kind::Begin: {
@@ -101,39 +159,26 @@ QJsonObject toJson(const MatchEvent& e) {
             break;
         }
         case Kind::Armed:
-            o.insert("board", boardKey(e.board));
             o.insert("partial", e.partial);
             o.insert("at", stampJson(e.at));
             break;
         case Kind::ScoreChanged:
-            o.insert("board", boardKey(e.board));
-            o.insert("holder", holderKey(e.holder));
             o.insert("index", e.index);
             o.insert("name", e.name);
             o.insert("old", e.oldText);
             o.insert("new", e.newText);
-            o.insert("how", howKey(e.how));
             break;
         case Kind::TimerStarted:
             o.insert("seconds", e.seconds);
-            [[fallthrough]];
-        case Kind::TimerExpired:
-            o.insert("timer", timerKey(e.timer));
             break;
         case Kind::Clock:
-            o.insert("clock", clockKey(e.clock));
+        case Kind::ModuleUnplugged:
             o.insert("text", e.text);
-            break;
-        case Kind::BoardChosen:
-            o.insert("board", boardKey(e.board));
             break;
         case Kind::NameChanged:
             o.insert("index", e.index);
             o.insert("old", e.oldText);
             o.insert("new", e.newText);
-            break;
-        case Kind::ModuleUnplugged:
-            o.insert("text", e.text);
             break;
         default:
             break;
@@ -142,12 +187,12 @@ QJsonObject toJson(const MatchEvent& e) {
 }
 
 std::optional<MatchEvent> fromJson(const QJsonObject& o) {
-    const auto kind = valueOf<Kind>(kKinds, o.value("e"));
+    const std::optional<int> kind = indexOf(kKinds, o.value("e"));
     if (!kind || !o.value("t").isDouble()) {
         return std::nullopt;
     }
     MatchEvent e;
-    e.kind = *kind;
+    e.kind = static_cast<Kind>(*kind);
     e.wall = static_cast<std::int64_t>(o.value("t").toDouble());
     if (hasWho(e.kind)) {
         if (!o.value("who").isObject()) {
@@ -155,6 +200,13 @@ std::optional<MatchEvent> fromJson(const QJsonObject& o) {
         }
         e.who = whoFrom(o.value("who").toObject());
         e.at = stampFrom(o.value("at"));
+    }
+    for (const EnumField& field : enumFieldsOf(e.kind)) {
+        const std::optional<int> value = indexOf(field.names, o.value(QLatin1String(field.key)));
+        if (!value) {
+            return std::nullopt;  // a name this console does not know
+        }
+        field.set(e, *value);
     }
     switch (e.kind) {
         case Kind::Begin:
@@ -165,66 +217,31 @@ std::optional<MatchEvent> fromJson(const QJsonObject& o) {
                 e.roster.append(text.toString());
             }
             break;
-        case Kind::Armed: {
-            const auto board = valueOf<model::BoardChoice>(kBoards, o.value("board"));
-            if (!board) {
-                return std::nullopt;
-            }
-            e.board = *board;
+        case Kind::Armed:
             e.partial = o.value("partial").toBool();
             e.at = stampFrom(o.value("at"));
             break;
-        }
-        case Kind::ScoreChanged: {
-            const auto board = valueOf<model::BoardChoice>(kBoards, o.value("board"));
-            const auto holder = valueOf<model::ScoreHolder>(kHolders, o.value("holder"));
-            const auto how = valueOf<model::ScoreHow>(kHows, o.value("how"));
-            if (!board || !holder || !how || !o.value("new").isString()) {
+        case Kind::ScoreChanged:
+            if (!o.value("new").isString()) {
                 return std::nullopt;
             }
-            e.board = *board;
-            e.holder = *holder;
-            e.how = *how;
             e.index = o.value("index").toInt();
             e.name = o.value("name").toString();
             e.oldText = o.value("old").toString();
             e.newText = o.value("new").toString();
             break;
-        }
         case Kind::TimerStarted:
-        case Kind::TimerExpired: {
-            const auto timer = valueOf<model::TimerKind>(kTimers, o.value("timer"));
-            if (!timer) {
-                return std::nullopt;
-            }
-            e.timer = *timer;
+        case Kind::TimerExpired:
             e.seconds = o.value("seconds").toInt();
             break;
-        }
-        case Kind::Clock: {
-            const auto change = valueOf<model::ClockChange>(kClocks, o.value("clock"));
-            if (!change) {
-                return std::nullopt;
-            }
-            e.clock = *change;
+        case Kind::Clock:
+        case Kind::ModuleUnplugged:
             e.text = o.value("text").toString();
             break;
-        }
-        case Kind::BoardChosen: {
-            const auto board = valueOf<model::BoardChoice>(kBoards, o.value("board"));
-            if (!board) {
-                return std::nullopt;
-            }
-            e.board = *board;
-            break;
-        }
         case Kind::NameChanged:
             e.index = o.value("index").toInt();
             e.oldText = o.value("old").toString();
             e.newText = o.value("new").toString();
-            break;
-        case Kind::ModuleUnplugged:
-            e.text = o.value("text").toString();
             break;
         default:
             break;

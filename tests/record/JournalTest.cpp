@@ -152,7 +152,7 @@ TEST(Journal, DamagedJournalsRestoreWhatTheyCan) {
         int events;
         QStringList skipped;
     };
-    const QList<Case> cases{
+    QList<Case> cases{
         {score2 + "\n", 1, 2, {}},
         {score2.left(score2.size() / 2), 1, 1, {"Its last line was cut off while being written."}},
         {"garbage\n" + score2 + "\n", 1, 2, {"Line 3 is not an event this console knows."}},
@@ -167,6 +167,19 @@ TEST(Journal, DamagedJournalsRestoreWhatTheyCan) {
          {"Line 3 is not an event this console knows."}},
         {QByteArray("\0\0\0\0", 4), 1, 1, {"Its last line was cut off while being written."}},
     };
+    // A name this console does not know, in each field that holds one.
+    for (
+        const QByteArray unknown : {
+            R"({"t":5,"e":"arm","board":"moon","partial":false,"at":"1"})",
+            R"({"t":5,"e":"board","board":"moon"})",
+            R"({"t":5,"e":"timerExpired","timer":"egg"})",
+            R"({"t":5,"e":"clock","clock":"sundial","text":"1:00"})",
+            R"({"t":5,"e":"score","board":"classic","holder":"bench","index":0,"new":" 5","how":"click"})",
+            R"({"t":5,"e":"score","board":"classic","holder":"team","index":0,"new":" 5","how":"magic"})",
+        }) {
+        cases.append(
+            {unknown + "\n" + score2 + "\n", 1, 2, {"Line 3 is not an event this console knows."}});
+    }
     for (const Case& c : cases) {
         const record::JournalContents back =
             record::readJournal(writeJournal(folder, c.tail, c.version));
