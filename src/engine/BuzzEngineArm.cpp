@@ -44,6 +44,7 @@ void BuzzEngine::spacekey() {
     porttimer_.start();
     timerBlink_.stop();
     state_.rearmedSinceSound = true;
+    tellLaterPresses();
     modules_.discardArrivals();  // the operator's arm starts afresh
     sendAll(modulelink::command::kArm);
     state_.excludedModule = 0;
@@ -82,6 +83,7 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
         applyTimerRule();
     }
     timerBlink_.stop();
+    tellLaterPresses();
     state_.excludedModule = 0;
     state_.pointsAwarded = false;
     // A re-arm that is not the hand-over starts a new question: a held second responder

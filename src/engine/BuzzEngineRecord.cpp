@@ -63,9 +63,14 @@ QVector<Press> everyPress(const modulelink::WaitingPress& waiting) {
 }
 }  // namespace
 
-// The presses queued behind the one just taken (the lock is out): buzz-in drops them, the
-// record keeps who pressed and when, so the splits behind the responder can be shown.
+// The presses queued behind the one taken (the lock is out, or polling stopped at the held
+// second responder): buzz-in drops them, the record keeps who pressed and when, so the
+// splits behind the responder can be shown. Told when polling stops and again at the next
+// arm, for those that came in between; nothing when no press was taken since the last arm.
 void BuzzEngine::tellLaterPresses() {
+    if (state_.excludedModule == 0) {
+        return;
+    }
     for (const modulelink::WaitingPress& waiting : modules_.takeWaitingPresses()) {
         for (const Press& press : everyPress(waiting)) {
             tellPress(Kind::LaterPress, press, waiting.position, waiting.model, waiting.arrival);

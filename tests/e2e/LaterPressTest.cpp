@@ -85,6 +85,32 @@ TEST_P(LaterPresses, AreRecordedWithTheirSplitsAndChangeNoCommand) {
     EXPECT_FALSE(cycle().responder);
 }
 
+// Second-place mode: once the second responder is held nobody polls, and the modules are not
+// locked; a press that comes after that is kept for the record at the next arm.
+TEST_F(StampedMatch, APressAfterTheHeldSecondResponderIsRecordedAtTheNextArm) {
+    console.settings().lockSecondResponder = true;
+    openBoard();
+    space();
+    pressAt(5s, 1, {1, 2});
+    QCoreApplication::processEvents();
+    pressAt(5s + 30ms, 2, {2, 3});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(board().LabelBeta.backColor(), ui::colors::yellow);
+    pressAt(5s + 50ms, 3, {3, 5});
+    QCoreApplication::processEvents();
+    const auto& cycles = console.matchRecord().model().cycles();
+    EXPECT_TRUE(cycles.last().later.isEmpty()) << "nobody polls while the second is held";
+
+    QTest::mouseClick(board().ascorelabel.widget(), Qt::LeftButton);  // no hand-over
+    stamp = 6s;
+    space();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(cycles.size(), 2);
+    EXPECT_EQ(splitsOf(cycles[0].later), (std::vector<Split>{{2, 5, 3, 50.0}}));
+    EXPECT_TRUE(cycles[1].later.isEmpty());
+    EXPECT_FALSE(cycles[1].responder) << "the recorded press stays dropped";
+}
+
 INSTANTIATE_TEST_SUITE_P(SecondPlace, LaterPresses, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& p) {
                              return p.param ? "Held" : "Off";
