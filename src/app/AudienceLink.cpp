@@ -5,7 +5,7 @@
 namespace app {
 
 AudienceLink::AudienceLink(Console& console, ui::Clock& clock, const web::ServerLimits& limits)
-    : console_(console), clock_(clock), screen_(limits) {}
+    : console_(console), clock_(clock), screen_(clock, limits) {}
 
 AudienceLink::~AudienceLink() = default;
 
