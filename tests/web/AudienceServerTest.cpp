@@ -89,6 +89,31 @@ TEST_F(Server, AnswersOnlyItsOwnPagesAndTheState) {
     }
 }
 
+// Each page is one whole document in the frame all pages share: the style and the script
+// once each, its own title and kind, and the script drawing it with its own view.
+TEST_F(Server, EveryPageComesInTheSharedFrame) {
+    struct Page {
+        const char* path;
+        const char* title;
+        const char* kind;
+        const char* view;
+    };
+    for (const Page& page : {Page{"/", "the board", "board", "showBoard"},
+                             Page{"/overlay", "overlay", "overlay", "showOverlay"},
+                             Page{"/log", "buzz log", "log", "showLog"}}) {
+        SCOPED_TRACE(page.path);
+        const QByteArray body = get(port, page.path).body;
+        EXPECT_TRUE(body.startsWith("<!DOCTYPE html>"));
+        EXPECT_EQ(body.count("<link rel=\"stylesheet\" href=\"/audience.css\">"), 1);
+        EXPECT_EQ(body.count("<script src=\"/audience.js\"></script>"), 1);
+        EXPECT_TRUE(body.contains(QByteArray("<title>Quorvantix Console: ") + page.title));
+        EXPECT_TRUE(body.contains(QByteArray("<body class=\"") + page.kind + "\">"));
+        EXPECT_TRUE(body.contains(QByteArray("audience.follow(audience.") + page.view + ");"));
+        EXPECT_FALSE(body.contains("{{")) << "every blank of the frame filled";
+        EXPECT_TRUE(body.trimmed().endsWith("</html>"));
+    }
+}
+
 // Random states survive the trip through JSON field by field, whatever the names hold.
 TEST(StateJson, CarriesEveryFieldOfAnyState) {
     QRandomGenerator random(20);
