@@ -57,6 +57,14 @@ struct ServerCost {
     double residentMb = 0;
 };
 ServerCost audienceServerCost(int livePages, int seconds);
+// The classic board's polling tick while armed, over `seconds` with the match clock
+// running and `livePages` live pages following it (none: the audience screen off): the gap
+// from each tick to the next and the time each took.
+struct TickFigures {
+    Samples gapMs;
+    Samples runMs;
+};
+TickFigures armedTicks(int livePages, int seconds);
 Samples startToTitleScreenMs(int runs);
 double residentMegabytes();
 

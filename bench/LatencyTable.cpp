@@ -149,6 +149,20 @@ int main(int argc, char** argv) {
         std::snprintf(cost, sizeof cost, "%.1f MB / %.1f MB", idle.residentMb, busy.residentMb);
         row("resident memory, server with no page / then 200 pages", cost, "growth < 40 MB",
             busy.residentMb - idle.residentMb < 40.0);
+        // The console's own tick, armed and polling, in the same run: its rhythm and its cost.
+        const bench::TickFigures quiet = bench::armedTicks(-1, seconds);
+        const bench::TickFigures served = bench::armedTicks(200, seconds);
+        row("polling tick gap while armed, classic board (2 ms), server off",
+            medianP99(quiet.gapMs, "ms"), "for comparison", "-");
+        const double gapBound = quiet.gapMs.p99() * 1.1;
+        std::snprintf(target, sizeof target, "p99 within 10%% (< %.3f ms)", gapBound);
+        row("  the same with 200 live pages", medianP99(served.gapMs, "ms"), target,
+            served.gapMs.p99() < gapBound);
+        row("time one tick takes, server off", medianP99(quiet.runMs, "ms"), "for comparison", "-");
+        const double runBound = std::max(quiet.runMs.median() * 1.1, quiet.runMs.median() + 0.002);
+        std::snprintf(target, sizeof target, "median within 10%% (< %.3f ms)", runBound);
+        row("  the same with 200 live pages", medianP99(served.runMs, "ms"), target,
+            served.runMs.median() < runBound);
     }
 
     if (wanted("presses")) {
