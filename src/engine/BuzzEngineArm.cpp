@@ -44,7 +44,7 @@ void BuzzEngine::spacekey() {
     porttimer_.start();
     timerBlink_.stop();
     state_.rearmedSinceSound = true;
-    modules_.discardArrivals();  // the operator's arm starts afresh
+    modules_.startAfresh();
     sendAll(modulelink::command::kArm);
     state_.excludedModule = 0;
     state_.pointsAwarded = false;
@@ -92,7 +92,7 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
     if (state_.settlesAfterArm()) {
         modules_.NopReader();  // presses that came in while nobody listened
     }
-    modules_.discardArrivals();  // the operator's arm starts afresh
+    modules_.startAfresh();
     if (policy_.mouseRearmLocksFirst) {
         sendAll(modulelink::command::kLock);
     }
@@ -154,6 +154,8 @@ void BuzzEngine::handOver() {
     state_.responderData4 = secondResponderData4_;
     state_.responderModel = secondResponderModel_;
     timerBlink_.stop();
+    // What came while polling stood behind the held press is no news for the new turn.
+    modules_.discardArrivals();
     sendAll(modulelink::command::kLock);  // also puts out the blinking lamp
     tellHandOver();
     usbwired();

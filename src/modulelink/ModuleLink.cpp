@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <utility>
 
 #include "model/MatchSettings.h"
 #include "model/NumberText.h"
@@ -370,6 +371,28 @@ void ModuleLink::ReportChecker() {
     const auto isPress = [&](const TFourCh& module, int code) {
         return code != kIdle && !(modelOf(module) == 512 && code == kIdle512);
     };
+    const auto take = [&](TFourCh& module, int position, int code) {
+        module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
+        state_.responderCode = static_cast<std::int16_t>(code);
+        state_.responderData4 = static_cast<std::int16_t>(module.Data4().UnScaledValue());
+        state_.respondingModule = position;
+        state_.responderModel = modelOf(module);
+        state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
+    };
+    if (TFourCh* held = moduleAt(echoHeld_)) {
+        switch (resolveArmEcho(*held)) {
+            case Echo::Holding:
+                return;  // nothing that came later may be taken before it
+            case Echo::Stale:
+                held->staleUpTo = agent_.ReportArrival(held->inputReportIndexA());
+                break;
+            case Echo::Press:
+                state_.lastData1 = static_cast<std::int16_t>(codeOf(*held));
+                take(*held, std::exchange(echoHeld_, 0), state_.lastData1);
+                return;
+        }
+    }
+    echoHeld_ = 0;
     bool taken = false;
     for (int i = 1; i <= moduleCount(); ++i) {
         TFourCh& module = *moduleAt(i);
@@ -394,17 +417,46 @@ void ModuleLink::ReportChecker() {
         if (isPress(module, code) && !current()) {
             code = kIdle;
         }
-        const int data4 = module.Data4().UnScaledValue();
         state_.lastData1 = static_cast<std::int16_t>(code);
         if (isPress(module, code) && i != state_.excludedModule && !taken) {
+            if (inArmEcho(module)) {
+                echoHeld_ = i;  // the modules after it wait with it
+                return;
+            }
             taken = true;
-            module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
-            state_.responderCode = static_cast<std::int16_t>(code);
-            state_.responderData4 = static_cast<std::int16_t>(data4);
-            state_.respondingModule = i;
-            state_.responderModel = modelOf(module);
-            state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
+            take(module, i, code);
         }
+    }
+}
+
+bool ModuleLink::inArmEcho(const TFourCh& module) const {
+    return module.armEcho.inDoubt(agent_.ReportArrival(module.inputReportIndexA()));
+}
+
+// A module that latched a press just before its arm sends that press, then its idle answer
+// to the arm one poll later; a press made after the arm is followed by nothing.
+ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
+    const int report = module.inputReportIndexA();
+    if (agent_.ReportQueued(report, module.armEcho.answersUpTo())) {
+        return Echo::Stale;
+    }
+    return agent_.ArrivalClock() - agent_.ReportArrival(report) < ArmEcho::kWindow ? Echo::Holding
+                                                                                   : Echo::Press;
+}
+
+// What arrived until now is dealt with: read or not, none of it shows a press any more.
+void ModuleLink::discardArrivals() {
+    agent_.DiscardArrivals();
+    echoHeld_ = 0;
+    for (const auto& module : ModuleCollection) {
+        module->staleUpTo = agent_.ReportArrival(module->inputReportIndexA());
+    }
+}
+
+void ModuleLink::startAfresh() {
+    discardArrivals();
+    for (const auto& module : ModuleCollection) {
+        module->armEcho.fenceNextArm();
     }
 }
 
@@ -447,6 +499,7 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());
         state_.armSentAt = agent_.ArrivalClock().count();
     }
+    module.armEcho.commandWritten(command, agent_.ArrivalClock());
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();
 }

@@ -88,7 +88,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void addArrivalListener(ArrivalListener& listener) override;
     void removeArrivalListener(ArrivalListener& listener) override;
     bool arrivalsWaiting() const override { return agent_.ArrivalsWaiting(); }
-    void discardArrivals() override { agent_.DiscardArrivals(); }
+    void discardArrivals() override;
+    void startAfresh() override;
 
     const ui::Timer& tmrDelay() const { return tmrDelay_; }
 
@@ -102,6 +103,11 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void waitForClockTick();
     void showTitleFormUnlessShuttingDown();
     void ReportsWaiting();
+    // A press in doubt after the operator's arm waits until the module either answers the
+    // arm (the press came from before it) or stays quiet for a poll (a press of now).
+    bool inArmEcho(const TFourCh& module) const;
+    enum class Echo { Holding, Stale, Press };
+    Echo resolveArmEcho(TFourCh& module);
 
     HidAgent& agent_;
     model::MatchState& state_;
@@ -109,6 +115,7 @@ class ModuleLink final : public QObject, public ModuleExchange {
     StartupHost& host_;
     ui::Timer tmrDelay_;
     std::vector<ArrivalListener*> arrivalListeners_;
+    int echoHeld_ = 0;  // the module whose press waits for its answer to the arm (position)
 };
 
 }  // namespace modulelink

@@ -59,6 +59,7 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         arrivalsWaiting_ = false;
         ++discards;
     }
+    void startAfresh() override { discardArrivals(); }
 
   private:
     struct Module {

@@ -70,9 +70,10 @@ struct ForeignMatch : ::testing::TestWithParam<bool> {
             .Text[static_cast<std::size_t>(6 * (seat.first - 1) + seat.second)]
             ->text();
     }
+    // Longer than a press may wait after an arm while its module's answer could still come.
     void settle() {
         QCoreApplication::processEvents();
-        clock.advanceMs(5);
+        clock.advanceMs(15);
     }
 
     const bool fourTeams = GetParam();
@@ -83,7 +84,8 @@ struct ForeignMatch : ::testing::TestWithParam<bool> {
     sim::VirtualModule own{2012, 1, "sim:own"};
     VirtualForeignDevice buzz{DeviceKind::Buzz, "sim:buzz"};
     VirtualForeignDevice pad{DeviceKind::GameController, "sim:pad"};
-    modulelink::SimTransport devices{[this] { return stamp; }};
+    modulelink::SimTransport devices{
+        [this] { return std::chrono::nanoseconds(clock.now()) + stamp; }};
     foreign::MemoryRoleStore roles;
     std::vector<sim::Tone> tones;
     foreign::ForeignTransport transport{devices, roles, hooks()};
