@@ -17,6 +17,7 @@ class ArmEcho {
 
     // The next arm is the operator's: it starts a new question.
     void fenceNextArm() { fenceNextArm_ = true; }
+    bool nextArmIsTheOperators() const { return fenceNextArm_; }
     void commandWritten(int command, ArrivalTime now);
 
     // Whether a press that arrived then may have been latched before the operator's arm.

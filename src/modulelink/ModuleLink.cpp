@@ -497,6 +497,10 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         // sent before the module took this command, presses among them included: a
         // re-arm within polling (after a refusal, at the sound tick) must not lose them.
         module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());
+        if (command == kArm && module.armEcho.nextArmIsTheOperators()) {
+            // A new question: nothing that arrived before its arm counts, read or not.
+            module.staleUpTo = agent_.ArrivalClock();
+        }
         state_.armSentAt = agent_.ArrivalClock().count();
     }
     module.armEcho.commandWritten(command, agent_.ArrivalClock());
