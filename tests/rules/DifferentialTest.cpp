@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::uint32_t kFirstSeed = 1;
-constexpr std::int64_t kTimelines = 2000;
+constexpr std::int64_t kTimelines = 2000 / rules::kRunsDivisor;
 
 TEST(Rules, EveryDifferenceFromTheRulesIsANamedImprovement) {
     const rules::Tally tally = rules::explore(kFirstSeed, kTimelines);
