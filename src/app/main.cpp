@@ -12,6 +12,7 @@
 #include "foreign/FreeSlot.h"
 #include "foreign/PcSound.h"
 #include "foreign/VirtualForeignList.h"
+#include "foreign/windows/BuzzerRoles.h"
 #include "modulelink/HidapiTransport.h"
 #include "sim/VirtualModuleSet.h"
 #include "sim/windows/ModelHelp.h"
@@ -136,6 +137,8 @@ int main(int argc, char** argv) {
          {}});
     app::Console console(platform, clock, withForeign);
     consoleOf = &console;
+    foreign::BuzzerRoles buzzerRoles(withForeign, platform);
+    console.buzzerRoles = [&buzzerRoles] { buzzerRoles.showRoles(); };
     std::unique_ptr<sim::VirtualModulesWindow> contestants;
     if (virtualModules) {
         contestants = std::make_unique<sim::VirtualModulesWindow>(*virtualModules);

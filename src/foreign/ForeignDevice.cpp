@@ -1,6 +1,7 @@
 #include "foreign/ForeignDevice.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "modulelink/ModuleCommands.h"
 #include "sim/ModuleDescriptors.h"
@@ -20,9 +21,10 @@ constexpr std::uint8_t kLampOn = 0xFF;
 }  // namespace
 
 ForeignDevice::ForeignDevice(std::unique_ptr<modulelink::HidConnection> device,
-                             ForeignLayout layout, DeviceRole role, Hooks hooks)
+                             ForeignLayout layout, QString key, DeviceRole role, Hooks hooks)
     : device_(std::move(device)),
       layout_(std::move(layout)),
+      key_(std::move(key)),
       role_(role),
       hooks_(std::move(hooks)),
       wakes_(std::make_shared<Wakes>()),
@@ -171,6 +173,9 @@ HidWriteResult ForeignDevice::writeOutput(int team, const Bytes& data) {
         t.slotChosen = true;
     }
     pump();  // what the device sent before this command is taken as before it
+    if ((code == kArm || code == kStartUp) && chosenButtons_) {
+        role_.buttonOfPlayer = *std::exchange(chosenButtons_, std::nullopt);
+    }
     const sim::Firmware::Outcome outcome = t.firmware.command(code);
     if (code == kArm) {
         t.armedAt = hooks_.now();

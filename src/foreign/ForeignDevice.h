@@ -34,8 +34,9 @@ class ForeignDevice {
         std::function<modulelink::ArrivalTime()> now;
     };
 
+    // key: the device's name in the role store.
     ForeignDevice(std::unique_ptr<modulelink::HidConnection> device, ForeignLayout layout,
-                  DeviceRole role, Hooks hooks);
+                  QString key, DeviceRole role, Hooks hooks);
     ~ForeignDevice();
     ForeignDevice(const ForeignDevice&) = delete;
     ForeignDevice& operator=(const ForeignDevice&) = delete;
@@ -45,6 +46,11 @@ class ForeignDevice {
     const sim::Firmware& firmware(int team) const;
     // The Buzz! lamps as last written, handset 1..4.
     const std::array<bool, kBuzzHandsets>& lamps() const { return lampsShown_; }
+    const QString& key() const { return key_; }
+    const DeviceRole& role() const { return role_; }
+    // The operator chose anew: the buttons of the players count from the next arm or reset,
+    // so a question already armed keeps its buttons. The teams stay as they were opened.
+    void takeRole(const DeviceRole& role) { chosenButtons_ = role.buttonOfPlayer; }
 
     // A team module's side of the interface.
     modulelink::HidReadResult readPending(int team);
@@ -76,7 +82,9 @@ class ForeignDevice {
 
     std::unique_ptr<modulelink::HidConnection> device_;
     ForeignLayout layout_;
+    QString key_;
     DeviceRole role_;
+    std::optional<std::array<int, 5>> chosenButtons_;
     Hooks hooks_;
     std::vector<Team> teams_;
     std::shared_ptr<Wakes> wakes_;

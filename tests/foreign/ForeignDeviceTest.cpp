@@ -47,7 +47,7 @@ struct OneBuzz : ::testing::Test {
 TEST_F(OneBuzz, FourTeamsListedOpenedAndGivenSlotsAtTheirFirstReset) {
     const auto infos = transport.enumerate(6561);
     ASSERT_EQ(infos.size(), 4u);
-    EXPECT_EQ(infos[2].productName, "Buzz! controller (handset 3)");
+    EXPECT_EQ(infos[2].productName, "Buzz! controller 1, handset 3");
     EXPECT_EQ(infos[2].productId, 4097);
     EXPECT_TRUE(transport.enumerate(0x054C).size() == 1) << "other searches pass through";
     auto team1 = openTeam(1);
