@@ -190,6 +190,16 @@ std::vector<ForeignTransport::Attached> ForeignTransport::attached() {
     return list;
 }
 
+QString ForeignTransport::nameOf(const HidDeviceInfo& info) {
+    const QString key = deviceKey(info);
+    for (const Attached& a : attached()) {
+        if (a.key == key) {
+            return a.name;
+        }
+    }
+    return info.productName;
+}
+
 void ForeignTransport::setRole(const QString& key, const DeviceRole& role) {
     roles_.setRole(key, role);
     for (const auto& [path, weak] : open_) {

@@ -39,6 +39,9 @@ class ForeignTransport final : public modulelink::HidTransport {
 
     // The devices attached now, numbered by kind in the order of the search.
     std::vector<Attached> attached();
+    // What the operator calls an attached device ("Buzz! controller 1 (4 handsets)"); its
+    // product name when it is none of ours.
+    QString nameOf(const modulelink::HidDeviceInfo& info);
     DeviceRole roleOf(const QString& key) const { return roles_.roleOf(key); }
     // Keeps a new choice for the device; an open one takes its buttons at its next arm.
     void setRole(const QString& key, const DeviceRole& role);
