@@ -1,5 +1,6 @@
 #include "foreign/ForeignTransport.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -127,6 +128,12 @@ std::optional<ForeignLayout> ForeignTransport::layoutOf(const HidDeviceInfo& inf
     return layout;
 }
 
+bool ForeignTransport::listed(const std::string& path) {
+    const std::vector<HidDeviceInfo> infos = devices_.enumerate(0);
+    return std::any_of(infos.begin(), infos.end(),
+                       [&](const HidDeviceInfo& info) { return info.path == path; });
+}
+
 std::vector<ForeignTransport::Found> ForeignTransport::foreignDevices() {
     std::vector<Found> found;
     std::set<std::string> present;
@@ -244,7 +251,8 @@ HidOpenResult ForeignTransport::open(const std::string& path) {
         }
         const QString key = deviceKey(info);
         device = std::make_shared<ForeignDevice>(std::move(opened.connection), *layout, key,
-                                                 roles_.roleOf(key), hooks_);
+                                                 roles_.roleOf(key), hooks_,
+                                                 [this, devicePath] { return listed(devicePath); });
         open_[devicePath] = device;
     }
     if (team >= device->teamCount()) {

@@ -56,6 +56,8 @@ class ForeignTransport final : public modulelink::HidTransport {
     };
     std::vector<Found> foreignDevices();
     int teamsOf(const Found& f) const;
+    // The device at this path is attached now.
+    bool listed(const std::string& path);
     std::optional<ForeignLayout> layoutOf(const modulelink::HidDeviceInfo& info);
 
     modulelink::HidTransport& devices_;
