@@ -182,6 +182,8 @@ std::vector<HidDeviceInfo> ForeignTransport::enumerate(std::uint16_t vendorId) {
             info.interfaceNumber = 0;
             info.productName = teamName(f.layout, f.number, team, teams);
             info.manufacturer = f.info.manufacturer;
+            info.standIn =
+                HidDeviceInfo::StandIn{info.productName, f.info.vendorId, f.info.productId};
             infos.push_back(std::move(info));
         }
     }

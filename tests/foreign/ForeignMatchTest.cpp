@@ -90,15 +90,39 @@ struct ForeignMatch : ::testing::TestWithParam<bool> {
     app::Console console{platform, clock, transport};
 };
 
-TEST_P(ForeignMatch, StartUpListsForeignTeamsAfterTheOwnModules) {
+TEST_P(ForeignMatch, StartUpListsForeignTeamsInWordsAfterTheOwnModules) {
     console.start();
-    const QString results = console.titleForm().ResultsMemo.caption();
-    EXPECT_TRUE(results.contains("Team Interface 1-2 is connected and working."));
-    const int last = fourTeams ? 7 : 4;
-    for (int slot = 3; slot <= last; ++slot) {
-        EXPECT_TRUE(results.contains(QString("Team Interface %1 is connected").arg(slot))) << slot;
+    QStringList expected{"  Team Interface 1-2 is connected and working."};
+    if (fourTeams) {
+        for (int h = 1; h <= 4; ++h) {
+            expected << QString(
+                            "  Buzz! controller 1, handset %1 is connected and working "
+                            "(team %2).")
+                            .arg(h)
+                            .arg(2 + h);
+        }
+    } else {
+        expected << "  Buzz! controller 1 (4 handsets) is connected and working (team 3).";
     }
+    expected << QString("  Game controller 1 (12 buttons) is connected and working (team %1).")
+                    .arg(fourTeams ? 7 : 4);
+    const QString results = console.titleForm().ResultsMemo.caption();
+    EXPECT_TRUE(results.endsWith(expected.join("\r\n") + "\r\n")) << results.toStdString();
+    EXPECT_FALSE(results.contains("Team Interface 3")) << "a foreign team is no Team Interface";
     EXPECT_EQ(console.link().ModuleCollection.size(), fourTeams ? 6u : 3u);
+    // The maker's lines are the Quorvantix module's: it was opened first.
+    EXPECT_EQ(console.titleForm().Label2.caption(), "Quorvantix USB Interface From Lumetrica");
+    EXPECT_EQ(console.titleForm().Label3.caption(), "USB Vendor #: 1240");
+    EXPECT_EQ(console.titleForm().Label4.caption(), "Model #: 2012");
+}
+
+TEST_P(ForeignMatch, WithoutAQuorvantixModuleTheStartUpShowsTheLastBuzzersOwnIds) {
+    own.unplug();
+    console.start();
+    EXPECT_EQ(console.titleForm().Label2.caption(), "Other buzzers: Buzz! and game controllers");
+    EXPECT_EQ(console.titleForm().Label3.caption(), "USB Vendor ID#: 4617") << "0x1209";
+    EXPECT_EQ(console.titleForm().Label4.caption(), "Model #: 1");
+    EXPECT_EQ(console.state().teamModuleHandle[0] != 0, true) << "slot 1 is the dongle's";
 }
 
 TEST_P(ForeignMatch, RandomTimelinesKeepEveryLockoutGuarantee) {
