@@ -5,31 +5,20 @@
 
 #include <QTest>
 
-#include "ManualClock.h"
+#include "ForeignConsole.h"
 #include "QtPrinters.h"
-#include "RecordingPlatform.h"
-#include "TempFolder.h"
-#include "app/Console.h"
-#include "foreign/ForeignTransport.h"
-#include "foreign/FreeSlot.h"
-#include "foreign/VirtualForeignDevice.h"
 #include "foreign/windows/BuzzerRoles.h"
-#include "modulelink/SimTransport.h"
-#include "sim/VirtualModule.h"
 
 using foreign::DeviceKind;
 using foreign::VirtualForeignDevice;
 
 namespace {
 
-struct BuzzerRolesWindow : ::testing::TestWithParam<bool> {
+struct BuzzerRolesWindow : test::ForeignConsole, ::testing::TestWithParam<bool> {
     BuzzerRolesWindow() {
         if (GetParam()) {
             platform.runEventsInModals(clock);
         }
-        devices.addDevice(own);
-        devices.addDevice(buzz);
-        devices.addDevice(pad);
         console.buzzerRoles = [this] { window.showRoles(); };
     }
     void startMatch() {
@@ -47,30 +36,11 @@ struct BuzzerRolesWindow : ::testing::TestWithParam<bool> {
         d.click(n);
         settle();
     }
-    void settle() {
-        QCoreApplication::processEvents();
-        clock.advanceMs(5);
-    }
-    QString playerName(int slot, int player) {
-        return console.menu().Text[static_cast<std::size_t>(6 * (slot - 1) + player)]->text();
-    }
     QString responder() { return console.classicBoard().NameLabel.caption(); }
     foreign::DeviceRole kept(const VirtualForeignDevice& d) {
         return roles.roleOf(foreign::deviceKey(d.deviceInfo()));
     }
 
-    test::TempFolder folder;
-    test::RecordingPlatform platform{folder.path()};
-    test::ManualClock clock;
-    modulelink::ArrivalTime stamp{1};
-    sim::VirtualModule own{2012, 1, "sim:own"};
-    VirtualForeignDevice buzz{DeviceKind::Buzz, "sim:buzz"};
-    VirtualForeignDevice pad{DeviceKind::GameController, "sim:pad"};
-    modulelink::SimTransport devices{[this] { return stamp; }};
-    foreign::MemoryRoleStore roles;
-    foreign::ForeignTransport transport{
-        devices, roles, {[this] { return foreign::firstFreeSlot(console.state()); }, {}, {}}};
-    app::Console console{platform, clock, transport};
     foreign::BuzzerRoles window{transport, platform};
 };
 

@@ -9,43 +9,22 @@
 #include <QTest>
 #include <random>
 
-#include "ManualClock.h"
+#include "ForeignConsole.h"
 #include "QtPrinters.h"
-#include "RecordingPlatform.h"
-#include "TempFolder.h"
-#include "app/Console.h"
-#include "foreign/ForeignTransport.h"
-#include "foreign/FreeSlot.h"
-#include "foreign/PcSound.h"
-#include "foreign/VirtualForeignDevice.h"
-#include "modulelink/SimTransport.h"
-#include "sim/VirtualModule.h"
 
 using foreign::DeviceKind;
 using foreign::VirtualForeignDevice;
 
 namespace {
 
-struct ForeignMatch : ::testing::TestWithParam<bool> {
+struct ForeignMatch : test::ForeignConsole, ::testing::TestWithParam<bool> {
     ForeignMatch() {
-        devices.addDevice(own);
-        devices.addDevice(buzz);
-        devices.addDevice(pad);
         foreign::DeviceRole role;
         role.fourTeams = fourTeams;
         roles.setRole(foreign::deviceKey(buzz.deviceInfo()), role);
         foreign::DeviceRole padRole;
         padRole.buttonOfPlayer = {2, 1, 3, 0, 12};  // remapped: button 1 is player 2
         roles.setRole(foreign::deviceKey(pad.deviceInfo()), padRole);
-    }
-
-    foreign::ForeignDevice::Hooks hooks() {
-        return {[this] { return foreign::firstFreeSlot(console.state()); },
-                [this](sim::Tone t) {
-                    tones.push_back(t);
-                    foreign::playOnPc(t, console.settings(), platform);
-                },
-                {}};
     }
 
     // The slot and player a device button buzzes as; nothing when it is no press.
@@ -65,29 +44,9 @@ struct ForeignMatch : ::testing::TestWithParam<bool> {
         }
         return std::nullopt;
     }
-    QString nameOf(std::pair<int, int> seat) {
-        return console.menu()
-            .Text[static_cast<std::size_t>(6 * (seat.first - 1) + seat.second)]
-            ->text();
-    }
-    void settle() {
-        QCoreApplication::processEvents();
-        clock.advanceMs(5);
-    }
+    QString nameOf(std::pair<int, int> seat) { return playerName(seat.first, seat.second); }
 
     const bool fourTeams = GetParam();
-    test::TempFolder folder;
-    test::RecordingPlatform platform{folder.path()};
-    test::ManualClock clock;
-    modulelink::ArrivalTime stamp{1};
-    sim::VirtualModule own{2012, 1, "sim:own"};
-    VirtualForeignDevice buzz{DeviceKind::Buzz, "sim:buzz"};
-    VirtualForeignDevice pad{DeviceKind::GameController, "sim:pad"};
-    modulelink::SimTransport devices{[this] { return stamp; }};
-    foreign::MemoryRoleStore roles;
-    std::vector<sim::Tone> tones;
-    foreign::ForeignTransport transport{devices, roles, hooks()};
-    app::Console console{platform, clock, transport};
 };
 
 TEST_P(ForeignMatch, StartUpListsForeignTeamsInWordsAfterTheOwnModules) {
