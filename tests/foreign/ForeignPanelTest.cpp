@@ -42,9 +42,10 @@ struct ForeignPanels : ::testing::Test {
         QTest::keyClick(console.classicBoard().window(), Qt::Key_Space);
         settle();
     }
+    // Longer than a press may wait after an arm while its module's answer could still come.
     void settle() {
         QCoreApplication::processEvents();
-        clock.advanceMs(5);
+        clock.advanceMs(15);
     }
     void clickButton(ForeignPanel& panel, int n) {
         QTest::mouseClick(panel.button(n), Qt::LeftButton);
@@ -63,7 +64,7 @@ struct ForeignPanels : ::testing::Test {
     foreign::VirtualForeignList simulated =
         foreign::takeVirtualForeignDevices("2012:1-2,buzz,gamepad");
     std::unique_ptr<sim::VirtualModuleSet> modules =
-        sim::VirtualModuleSet::create(simulated.moduleList).modules;
+        sim::VirtualModuleSet::create(simulated.moduleList, clock.stamps()).modules;
     foreign::MemoryRoleStore roles;
     foreign::ForeignTransport transport{
         modules->transport(),
