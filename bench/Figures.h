@@ -24,6 +24,14 @@ struct PairOutcome {
 };
 PairOutcome earlierOfTwoPresses(const engine::BoardPolicy& policy, int pairs, double gapMs);
 Samples reportCheckMicros(int calls);
+// Press to lock on a Buzz! dongle's team and a one-team module side by side, one run with
+// presses on either at random: each press timed to the lock carried out for both.
+struct ForeignLock {
+    Samples buzzPressed;
+    Samples modulePressed;
+    int notTaken = 0;  // presses that never brought the lock (none expected)
+};
+ForeignLock pressToLockBesideBuzz(int rounds);
 // CPU in % of one core: over the whole run, and each second of it.
 struct CpuLoad {
     double wholeRun = 0;

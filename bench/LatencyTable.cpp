@@ -1,6 +1,6 @@
 // Every latency and load figure of the console in one run, each beside its bound:
 //   bench_latency [scale [figure]]
-// scale < 1 makes a quick, less stable run; figure (lock, leader, paint, pairs, check, cpu,
+// scale < 1 makes a quick, less stable run; figure (lock, buzz, leader, paint, pairs, check, cpu,
 // start, rss, presses, web) runs that one alone, e.g. under a profiler.
 #include <QApplication>
 #include <cstdio>
@@ -50,6 +50,17 @@ int main(int argc, char** argv) {
         row("press to lock on every module, 10 modules, classic board (2 ms)",
             medianP99(classic, "ms"), "median < 0.25 ms, p99 < 1 ms",
             classic.median() < 0.25 && classic.p99() < 1.0);
+    }
+
+    if (wanted("buzz")) {
+        const bench::ForeignLock both = bench::pressToLockBesideBuzz(scaled(400, scale));
+        row("press to lock on both, Buzz! dongle pressed, beside a 4097 module",
+            medianP99(both.buzzPressed, "ms"), "median < 0.25 ms, p99 < 1 ms",
+            both.notTaken == 0 && both.buzzPressed.median() < 0.25 && both.buzzPressed.p99() < 1.0);
+        row("  the same run, the Quorvantix module pressed", medianP99(both.modulePressed, "ms"),
+            "median < 0.25 ms, p99 < 1 ms",
+            both.notTaken == 0 && both.modulePressed.median() < 0.25 &&
+                both.modulePressed.p99() < 1.0);
     }
 
     bench::BoardRounds leader;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/AudienceLink.h"
@@ -69,6 +70,13 @@ class Console final : public modulelink::StartupHost, public setup::MenuHost, pu
     void exportMatch() override;
     void printScoreSheet() override;
     void showBuzzLog() override;
+    void showBuzzerRoles() override {
+        if (buzzerRoles) {
+            buzzerRoles();
+        }
+    }
+    // Shows "Other Buzzers"; set by the program, which owns the foreign devices.
+    std::function<void()> buzzerRoles;
 
     record::MatchRecord& matchRecord() { return record_; }
     record::BuzzLog* buzzLog() const { return buzzLog_.get(); }

@@ -299,6 +299,11 @@ int HidAgent::CurrentVendorId() const {
     return intf ? intf->info.vendorId : 0;
 }
 
+std::optional<HidDeviceInfo::StandIn> HidAgent::CurrentStandIn() const {
+    const AgentInterface* intf = interfaceById(currentHandle_);
+    return intf ? intf->info.standIn : std::nullopt;
+}
+
 int HidAgent::OpenInterfaceCount() const {
     return static_cast<int>(interfaces_.size());
 }

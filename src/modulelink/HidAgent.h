@@ -91,6 +91,8 @@ class HidAgent : public QObject {
     std::int32_t CurrentHidHandle() const;
     int CurrentProductId() const;
     int CurrentVendorId() const;
+    // What the current interface stands in for a team module as, if it does.
+    std::optional<HidDeviceInfo::StandIn> CurrentStandIn() const;
     int OpenInterfaceCount() const;
     // Makes the k-th open interface (0-based, opening order) current; its id, or -1.
     std::int32_t SelectOpenInterface(int k);

@@ -109,8 +109,12 @@ bool ModuleLink::FindModules() {
             return false;
         }
     }
-    Label2 = "Quorvantix USB Interface From Lumetrica";
-    Label3 = "USB Vendor #: 1240";
+    // With other makers' buzzers only, the last one opened keeps its own ids there.
+    Label2 = quorvantixFound ? "Quorvantix USB Interface From Lumetrica"
+                             : "Other buzzers: Buzz! and game controllers";
+    if (quorvantixFound) {
+        Label3 = "USB Vendor #: 1240";
+    }
     host_.captionsChanged();
     return true;
 }
@@ -121,9 +125,17 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     }
     state_.teamCount = 0;
     state_.modelNumber = agent_.CurrentProductId();
-    const int vendor = agent_.CurrentVendorId();
-    Label3 = "USB Vendor ID#:" + model::signedText(vendor);
-    Label4 = "Model #:" + model::signedText(state_.modelNumber);
+    const std::optional<HidDeviceInfo::StandIn> standIn = agent_.CurrentStandIn();
+    // Another maker's buzzer shows its own ids, unless a Quorvantix module was there first:
+    // the ids then stay the module's, below the maker's line the search ends with.
+    if (!standIn) {
+        quorvantixFound = true;
+        Label3 = "USB Vendor ID#:" + model::signedText(agent_.CurrentVendorId());
+        Label4 = "Model #:" + model::signedText(state_.modelNumber);
+    } else if (!quorvantixFound) {
+        Label3 = "USB Vendor ID#:" + model::signedText(standIn->vendorId);
+        Label4 = "Model #:" + model::signedText(standIn->productId);
+    }
     host_.captionsChanged();
     if (state_.modelNumber == 901) {
         state_.modelNumber = 4097;
@@ -173,7 +185,8 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
             "+ + + Unable to READ from device! Please disconnect and reconnect this unit. + + +");
         return;
     }
-    assignTeamSlots(handle, openedModel, module->Data1().UnScaledValue());
+    assignTeamSlots(handle, openedModel, module->Data1().UnScaledValue(),
+                    standIn ? standIn->name : QString());
 }
 
 TFourCh* ModuleLink::moduleOfHandle(std::int32_t handle) const {
@@ -186,7 +199,8 @@ TFourCh* ModuleLink::moduleOfHandle(std::int32_t handle) const {
 }
 
 // The module's identity bits (Data1 bits 7-5 of its first report) pick its team slots.
-void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1) {
+void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1,
+                                 const QString& standIn) {
     const int s = data1 & 0xE0;
     std::vector<int> served;  // 1-based slots
     QString line;
@@ -204,7 +218,9 @@ void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1
     } else if (model::MatchState::isOneTeamModel(modelNumber)) {
         const int slot = 8 - (s >> 5);
         served = {slot};
-        line = QString("  Team Interface %1 is connected and working.").arg(slot);
+        line = standIn.isEmpty()
+                   ? QString("  Team Interface %1 is connected and working.").arg(slot)
+                   : QString("  %1 is connected and working (team %2).").arg(standIn).arg(slot);
     }
     for (int slot : served) {
         state_.teamModuleHandle[static_cast<std::size_t>(slot - 1)] = handle;

@@ -52,6 +52,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
     // One object per open module interface, in opening order (position = index + 1).
     std::vector<std::unique_ptr<TFourCh>> ModuleCollection;
     bool activating = false;
+    // A Quorvantix module (not another maker's buzzer) was opened in this run.
+    bool quorvantixFound = false;
 
     // Start-up window steps.
     void Load();
@@ -99,7 +101,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
     bool writeCommand(TFourCh& module, std::int16_t command);
     // The object of an open interface (nothing once it closed).
     TFourCh* moduleOfHandle(std::int32_t handle) const;
-    void assignTeamSlots(std::int32_t handle, int modelNumber, int data1);
+    // standIn: the name of another maker's buzzer standing in for the module, if it is one.
+    void assignTeamSlots(std::int32_t handle, int modelNumber, int data1, const QString& standIn);
     void waitForClockTick();
     void showTitleFormUnlessShuttingDown();
     void ReportsWaiting();
