@@ -252,9 +252,9 @@ HidOpenResult ForeignTransport::open(const std::string& path) {
             return opened;
         }
         const QString key = deviceKey(info);
-        device = std::make_shared<ForeignDevice>(std::move(opened.connection), *layout, key,
-                                                 roles_.roleOf(key), hooks_,
-                                                 [this, devicePath] { return listed(devicePath); });
+        device = std::make_shared<ForeignDevice>(
+            std::move(opened.connection), *layout, key, roles_.roleOf(key), hooks_,
+            [this, path = devicePath] { return listed(path); });
         open_[devicePath] = device;
     }
     if (team >= device->teamCount()) {
