@@ -28,8 +28,6 @@ test: deps
 	cmake --build --preset $(TEST_PRESET)
 	ctest --preset $(TEST_PRESET)
 
-# test_web stays out of the sanitizer run for now: its slow-page case missed its deadline
-# there once (the reading page went too), and is not yet understood.
 asan:
 	$(MAKE) test TEST_PRESET=asan
 

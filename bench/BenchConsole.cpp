@@ -10,9 +10,11 @@ std::vector<sim::ModuleSpec> tenModuleSpecs(int moduleCount) {
     return specs;
 }
 
-BenchConsole::BenchConsole(ui::Clock& clock, int moduleCount, const engine::BoardPolicy& policy) {
+BenchConsole::BenchConsole(ui::Clock& clock, int moduleCount, const engine::BoardPolicy& policy,
+                           const TransportOver& over) {
     modules = std::make_unique<sim::VirtualModuleSet>(tenModuleSpecs(moduleCount));
-    agent = std::make_unique<modulelink::HidAgent>(modules->transport(), clock);
+    agent =
+        std::make_unique<modulelink::HidAgent>(over ? over(*modules) : modules->transport(), clock);
     link = std::make_unique<modulelink::ModuleLink>(*agent, state, platform, clock, *this);
     engine = std::make_unique<engine::BuzzEngine>(policy, board, *link, settings, state, clock,
                                                   platform);

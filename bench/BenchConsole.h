@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "engine/BuzzEngine.h"
@@ -68,8 +69,12 @@ std::vector<sim::ModuleSpec> tenModuleSpecs(int moduleCount = 10);
 // board's unless told).
 class BenchConsole : public modulelink::StartupHost {
   public:
+    // The transport the console talks through, over the modules' own (foreign buzzers
+    // added, say); the modules' own when none is given.
+    using TransportOver = std::function<modulelink::HidTransport&(sim::VirtualModuleSet&)>;
     BenchConsole(ui::Clock& clock, int moduleCount,
-                 const engine::BoardPolicy& policy = engine::classicBoardPolicy());
+                 const engine::BoardPolicy& policy = engine::classicBoardPolicy(),
+                 const TransportOver& over = {});
     ~BenchConsole() override;
 
     void showTitleForm() override {}

@@ -13,9 +13,9 @@
 #include "BenchConsole.h"
 #include "Figures.h"
 #include "PageCrowd.h"
+#include "TickTimingClock.h"
 #include "app/Console.h"
 #include "boards/LeaderBoard.h"
-#include "ui/QtClock.h"
 
 namespace bench {
 
@@ -32,7 +32,7 @@ struct WholeConsole {
         console.menu().CommandHide_Click();
     }
     QuietPlatform platform;
-    ui::QtClock clock;
+    TickTimingClock clock{engine::classicBoardPolicy().pollingIntervalMs};
     sim::VirtualModuleSet modules;
     app::Console console;
 };
@@ -203,6 +203,21 @@ ServerCost audienceServerCost(int livePages, int seconds) {
     loop.exec();
     const double used = threadCpuSeconds("audience server") - before;
     return {100.0 * used / (double(timer.nsecsElapsed()) / 1e9), residentMegabytes()};
+}
+
+TickFigures armedTicks(int livePages, int seconds) {
+    WholeConsole whole(tenModuleSpecs(3));
+    whole.openBoard();
+    std::unique_ptr<PageCrowd> crowd = startCrowd(whole, livePages, [] {});
+    engine::BuzzEngine& engine = whole.console.classicBoard().engine();
+    engine.clocklabel_Click();  // a change for the pages every second
+    engine.spacekey();          // armed: the board polls until a press
+    whole.clock.recording = true;
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    whole.clock.recording = false;
+    return {whole.clock.gapMs, whole.clock.runMs};
 }
 
 Samples startToTitleScreenMs(int runs) {

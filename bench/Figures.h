@@ -24,6 +24,14 @@ struct PairOutcome {
 };
 PairOutcome earlierOfTwoPresses(const engine::BoardPolicy& policy, int pairs, double gapMs);
 Samples reportCheckMicros(int calls);
+// Press to lock on a Buzz! dongle's team and a one-team module side by side, one run with
+// presses on either at random: each press timed to the lock carried out for both.
+struct ForeignLock {
+    Samples buzzPressed;
+    Samples modulePressed;
+    int notTaken = 0;  // presses that never brought the lock (none expected)
+};
+ForeignLock pressToLockBesideBuzz(int rounds);
 // CPU in % of one core: over the whole run, and each second of it.
 struct CpuLoad {
     double wholeRun = 0;
@@ -57,6 +65,14 @@ struct ServerCost {
     double residentMb = 0;
 };
 ServerCost audienceServerCost(int livePages, int seconds);
+// The classic board's polling tick while armed, over `seconds` with the match clock
+// running and `livePages` live pages following it (none: the audience screen off): the gap
+// from each tick to the next and the time each took.
+struct TickFigures {
+    Samples gapMs;
+    Samples runMs;
+};
+TickFigures armedTicks(int livePages, int seconds);
 Samples startToTitleScreenMs(int runs);
 double residentMegabytes();
 

@@ -1,6 +1,6 @@
 // Every latency and load figure of the console in one run, each beside its bound:
 //   bench_latency [scale [figure]]
-// scale < 1 makes a quick, less stable run; figure (lock, leader, paint, pairs, check, cpu,
+// scale < 1 makes a quick, less stable run; figure (lock, buzz, leader, paint, pairs, check, cpu,
 // start, rss, presses, web) runs that one alone, e.g. under a profiler.
 #include <QApplication>
 #include <cstdio>
@@ -50,6 +50,17 @@ int main(int argc, char** argv) {
         row("press to lock on every module, 10 modules, classic board (2 ms)",
             medianP99(classic, "ms"), "median < 0.25 ms, p99 < 1 ms",
             classic.median() < 0.25 && classic.p99() < 1.0);
+    }
+
+    if (wanted("buzz")) {
+        const bench::ForeignLock both = bench::pressToLockBesideBuzz(scaled(400, scale));
+        row("press to lock on both, Buzz! dongle pressed, beside a 4097 module",
+            medianP99(both.buzzPressed, "ms"), "median < 0.25 ms, p99 < 1 ms",
+            both.notTaken == 0 && both.buzzPressed.median() < 0.25 && both.buzzPressed.p99() < 1.0);
+        row("  the same run, the Quorvantix module pressed", medianP99(both.modulePressed, "ms"),
+            "median < 0.25 ms, p99 < 1 ms",
+            both.notTaken == 0 && both.modulePressed.median() < 0.25 &&
+                both.modulePressed.p99() < 1.0);
     }
 
     bench::BoardRounds leader;
@@ -149,6 +160,20 @@ int main(int argc, char** argv) {
         std::snprintf(cost, sizeof cost, "%.1f MB / %.1f MB", idle.residentMb, busy.residentMb);
         row("resident memory, server with no page / then 200 pages", cost, "growth < 40 MB",
             busy.residentMb - idle.residentMb < 40.0);
+        // The console's own tick, armed and polling, in the same run: its rhythm and its cost.
+        const bench::TickFigures quiet = bench::armedTicks(-1, seconds);
+        const bench::TickFigures served = bench::armedTicks(200, seconds);
+        row("polling tick gap while armed, classic board (2 ms), server off",
+            medianP99(quiet.gapMs, "ms"), "for comparison", "-");
+        const double gapBound = quiet.gapMs.p99() * 1.1;
+        std::snprintf(target, sizeof target, "p99 within 10%% (< %.3f ms)", gapBound);
+        row("  the same with 200 live pages", medianP99(served.gapMs, "ms"), target,
+            served.gapMs.p99() < gapBound);
+        row("time one tick takes, server off", medianP99(quiet.runMs, "ms"), "for comparison", "-");
+        const double runBound = std::max(quiet.runMs.median() * 1.1, quiet.runMs.median() + 0.002);
+        std::snprintf(target, sizeof target, "median within 10%% (< %.3f ms)", runBound);
+        row("  the same with 200 live pages", medianP99(served.runMs, "ms"), target,
+            served.runMs.median() < runBound);
     }
 
     if (wanted("presses")) {

@@ -9,11 +9,14 @@
 // NameLabel, score click, unplug), module, button.
 #include <QCoreApplication>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "EngineRun.h"
 #include "FuzzCheck.h"
+#include "TraceProbe.h"
 
 namespace {
 
@@ -197,6 +200,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     const rules::Timeline t = decode(data, size);
+    if (std::getenv("QVX_FUZZ_TRACE") != nullptr) {  // what a finding did, step by step
+        std::printf("%s", rules::describe(t).c_str());
+        rules::TraceProbe trace;
+        rules::runEngine(t, &trace);
+        std::fflush(stdout);
+    }
     Invariants invariants(t);
     rules::runEngine(t, &invariants);
     return 0;

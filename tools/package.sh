@@ -35,7 +35,8 @@ for path in ./usr/bin/qvxconsole \
             ./usr/share/metainfo/org.quorvantix.qvxconsole.metainfo.xml \
             ./usr/share/icons/hicolor/scalable/apps/org.quorvantix.qvxconsole.svg \
             ./usr/share/icons/hicolor/48x48/apps/org.quorvantix.qvxconsole.png \
-            ./usr/lib/udev/rules.d/69-qvxconsole-uaccess.rules; do
+            ./usr/lib/udev/rules.d/69-qvxconsole-uaccess.rules \
+            ./usr/lib/udev/qvx-hidraw-kind; do
     grep -qx "$path" <<<"$contents" || fail "the package lacks $path"
 done
 control="$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)"

@@ -5,7 +5,7 @@
 namespace app {
 
 AudienceLink::AudienceLink(Console& console, ui::Clock& clock, const web::ServerLimits& limits)
-    : console_(console), clock_(clock), screen_(limits) {}
+    : console_(console), screen_(clock, limits) {}
 
 AudienceLink::~AudienceLink() = default;
 
@@ -17,7 +17,7 @@ QString AudienceLink::switchTo(bool on, quint16 port) {
             return problem;
         }
         port_ = screen_.port();
-        feed_ = std::make_unique<AudienceFeed>(console_, screen_, clock_);
+        feed_ = std::make_unique<AudienceFeed>(console_, screen_);
         feed_->sample();
     } else if (port != 0) {
         port_ = port;

@@ -33,7 +33,6 @@ class AudienceLink {
 
   private:
     Console& console_;
-    ui::Clock& clock_;
     web::AudienceScreen screen_;
     std::unique_ptr<AudienceFeed> feed_;
     quint16 port_ = kDefaultPort;

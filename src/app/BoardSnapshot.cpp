@@ -53,6 +53,28 @@ const char* boardName(model::BoardChoice choice) {
 
 }  // namespace
 
+std::vector<const ui::Control*> shownControls(const boards::BoardWindow& board) {
+    // Labelteam takes the board colour, NameLabel the text colour.
+    std::vector<const ui::Control*> shown{&board.NameLabel, &board.Labelteam, &board.timerlabel,
+                                          &board.Labeltimerstate, &board.clocklabel};
+    if (const auto* classic = dynamic_cast<const boards::ScoreBoard3*>(&board)) {
+        for (int position = 0; position < 3; ++position) {
+            shown.push_back(&classic->banner(position));
+            shown.push_back(&classic->scoreLabel(position));
+        }
+        return shown;
+    }
+    const auto& rows = dynamic_cast<const boards::RowBoard&>(board);
+    for (int r = 1; r <= boards::RankedRows::kRows; ++r) {
+        shown.push_back(&rows.TLabel(9 + r));
+        shown.push_back(&rows.SLabel(r - 1));
+    }
+    if (const auto* cutThroat = dynamic_cast<const boards::CutThroat*>(&board)) {
+        shown.push_back(&cutThroat->ScoreLabel);
+    }
+    return shown;
+}
+
 QString webColor(ui::Color color) {
     if (color == ui::colors::buttonFace) {
         return QStringLiteral("#f0f0f0");

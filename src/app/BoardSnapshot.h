@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "boards/BoardWindow.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
@@ -13,6 +15,10 @@ namespace app {
 web::AudienceState boardSnapshot(boards::BoardWindow& board, model::BoardChoice choice,
                                  const model::MatchSettings& settings,
                                  const model::MatchState& state);
+
+// The controls whose captions and colours the picture is made of: when one of them
+// changes, the picture may have.
+std::vector<const ui::Control*> shownControls(const boards::BoardWindow& board);
 
 // A colour as a web page writes it ("#rrggbb"); a system colour by its usual look.
 QString webColor(ui::Color color);

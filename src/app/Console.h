@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/AudienceLink.h"
@@ -71,6 +72,13 @@ class Console final : public modulelink::StartupHost,
     void exportMatch() override { recordController_.exportMatch(); }
     void printScoreSheet() override { recordController_.printScoreSheet(); }
     void showBuzzLog() override { recordController_.showBuzzLog(); }
+    void showBuzzerRoles() override {
+        if (buzzerRoles) {
+            buzzerRoles();
+        }
+    }
+    // Shows "Other Buzzers"; set by the program, which owns the foreign devices.
+    std::function<void()> buzzerRoles;
 
     record::MatchRecord& matchRecord() { return recordController_.record(); }
     record::BuzzLog* buzzLog() const { return recordController_.buzzLog(); }

@@ -12,6 +12,8 @@
 #include "foreign/FreeSlot.h"
 #include "foreign/PcSound.h"
 #include "foreign/VirtualForeignList.h"
+#include "foreign/windows/BuzzerRoles.h"
+#include "foreign/windows/ForeignPanel.h"
 #include "modulelink/HidapiTransport.h"
 #include "sim/VirtualModuleSet.h"
 #include "sim/windows/ModelHelp.h"
@@ -136,9 +138,15 @@ int main(int argc, char** argv) {
          {}});
     app::Console console(platform, clock, withForeign);
     consoleOf = &console;
+    foreign::BuzzerRoles buzzerRoles(withForeign, platform);
+    console.buzzerRoles = [&buzzerRoles] { buzzerRoles.showRoles(); };
     std::unique_ptr<sim::VirtualModulesWindow> contestants;
     if (virtualModules) {
         contestants = std::make_unique<sim::VirtualModulesWindow>(*virtualModules);
+        for (const auto& device : virtualForeign.devices) {
+            contestants->addPanel(
+                new foreign::ForeignPanel(*device, withForeign.nameOf(device->deviceInfo())));
+        }
         contestants->takeContestantKeysEverywhere();
         // A column at the right of the operator's screen, which a board there leaves free.
         ui::screens::showCompanion(contestants.get());

@@ -45,7 +45,7 @@ void BuzzEngine::spacekey() {
     timerBlink_.stop();
     state_.rearmedSinceSound = true;
     tellLaterPresses();
-    modules_.discardArrivals();  // the operator's arm starts afresh
+    modules_.startAfresh();  // the operator's arm starts afresh
     sendAll(modulelink::command::kArm);
     state_.excludedModule = 0;
     state_.pointsAwarded = false;
@@ -94,7 +94,7 @@ void BuzzEngine::NameLabel_MouseDown(int button) {
     if (state_.settlesAfterArm()) {
         modules_.NopReader();  // presses that came in while nobody listened
     }
-    modules_.discardArrivals();  // the operator's arm starts afresh
+    modules_.startAfresh();
     if (policy_.mouseRearmLocksFirst) {
         sendAll(modulelink::command::kLock);
     }
@@ -156,6 +156,8 @@ void BuzzEngine::handOver() {
     state_.responderData4 = secondResponderData4_;
     state_.responderModel = secondResponderModel_;
     timerBlink_.stop();
+    // What came while polling stood behind the held press is no news for the new turn.
+    modules_.discardArrivals();
     sendAll(modulelink::command::kLock);  // also puts out the blinking lamp
     tellHandOver();
     usbwired();

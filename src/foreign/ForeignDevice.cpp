@@ -1,6 +1,7 @@
 #include "foreign/ForeignDevice.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "modulelink/ModuleCommands.h"
 #include "sim/ModuleDescriptors.h"
@@ -20,11 +21,14 @@ constexpr std::uint8_t kLampOn = 0xFF;
 }  // namespace
 
 ForeignDevice::ForeignDevice(std::unique_ptr<modulelink::HidConnection> device,
-                             ForeignLayout layout, DeviceRole role, Hooks hooks)
+                             ForeignLayout layout, QString key, DeviceRole role, Hooks hooks,
+                             std::function<bool()> attached)
     : device_(std::move(device)),
       layout_(std::move(layout)),
+      key_(std::move(key)),
       role_(role),
       hooks_(std::move(hooks)),
+      attached_(std::move(attached)),
       wakes_(std::make_shared<Wakes>()),
       held_(layout_.buttonBits.size(), false) {
     const int teams = layout_.kind == DeviceKind::Buzz && role_.fourTeams ? kBuzzHandsets : 1;
@@ -96,8 +100,10 @@ void ForeignDevice::pump() {
 void ForeignDevice::take(const HidReadResult& report) {
     const ArrivalTime arrival = report.arrival.count() != 0 ? report.arrival : hooks_.now();
     if (report.failed()) {
+        const bool gone = report.deviceGone || (attached_ && !attached_());
+        failure_ = HidWriteResult{false, report.error, gone};
         for (Team& t : teams_) {
-            t.queue->fail(report.error, arrival, report.deviceGone);
+            t.queue->fail(report.error, arrival, gone);
         }
         return;
     }
@@ -164,13 +170,19 @@ HidWriteResult ForeignDevice::writeOutput(int team, const Bytes& data) {
     if (data.size() < 2 || data[0] != 0) {
         return {false, QStringLiteral("the team module takes output report 0 only")};
     }
+    pump();  // what the device sent before this command is taken as before it
+    if (failure_) {
+        return *failure_;
+    }
     Team& t = teams_.at(static_cast<std::size_t>(team));
     const int code = data[1];
     if (code == kStartUp && !t.slotChosen) {
         t.firmware.setFirstSlot(std::clamp(hooks_.freeSlot ? hooks_.freeSlot() : 8, 1, 8));
         t.slotChosen = true;
     }
-    pump();  // what the device sent before this command is taken as before it
+    if ((code == kArm || code == kStartUp) && chosenButtons_) {
+        role_.buttonOfPlayer = *std::exchange(chosenButtons_, std::nullopt);
+    }
     const sim::Firmware::Outcome outcome = t.firmware.command(code);
     if (code == kArm) {
         t.armedAt = hooks_.now();

@@ -23,6 +23,8 @@ inline constexpr int kStandInModel = 4097;
 // reports become the team's module reports, and the module commands written to it are
 // carried out here (lockout, lamps; tones on the PC's sound card). A button that went down
 // before the team's last arm never counts, even when its report is read after the arm.
+// A device that fails while its node is gone reports itself gone to every team (its
+// removal), whatever the error said, so an unplugged dongle brings the rescue flow at once.
 class ForeignDevice {
   public:
     struct Hooks {
@@ -34,8 +36,10 @@ class ForeignDevice {
         std::function<modulelink::ArrivalTime()> now;
     };
 
+    // key: the device's name in the role store; attached: whether the device is still
+    // there (its node listed), asked when it fails.
     ForeignDevice(std::unique_ptr<modulelink::HidConnection> device, ForeignLayout layout,
-                  DeviceRole role, Hooks hooks);
+                  QString key, DeviceRole role, Hooks hooks, std::function<bool()> attached);
     ~ForeignDevice();
     ForeignDevice(const ForeignDevice&) = delete;
     ForeignDevice& operator=(const ForeignDevice&) = delete;
@@ -45,6 +49,11 @@ class ForeignDevice {
     const sim::Firmware& firmware(int team) const;
     // The Buzz! lamps as last written, handset 1..4.
     const std::array<bool, kBuzzHandsets>& lamps() const { return lampsShown_; }
+    const QString& key() const { return key_; }
+    const DeviceRole& role() const { return role_; }
+    // The operator chose anew: the buttons of the players count from the next arm or reset,
+    // so a question already armed keeps its buttons. The teams stay as they were opened.
+    void takeRole(const DeviceRole& role) { chosenButtons_ = role.buttonOfPlayer; }
 
     // A team module's side of the interface.
     modulelink::HidReadResult readPending(int team);
@@ -76,9 +85,14 @@ class ForeignDevice {
 
     std::unique_ptr<modulelink::HidConnection> device_;
     ForeignLayout layout_;
+    QString key_;
     DeviceRole role_;
+    std::optional<std::array<int, 5>> chosenButtons_;
     Hooks hooks_;
     std::vector<Team> teams_;
+    std::function<bool()> attached_;
+    // Once the device failed, every team's writes fail as its reads did.
+    std::optional<modulelink::HidWriteResult> failure_;
     std::shared_ptr<Wakes> wakes_;
     std::vector<bool> held_;
     std::array<bool, kBuzzHandsets> lampsShown_{};

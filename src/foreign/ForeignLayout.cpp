@@ -10,6 +10,13 @@ namespace {
 constexpr std::uint16_t kButtonPage = 0x09;
 constexpr std::uint32_t kJoystick = 0x00010004;
 constexpr std::uint32_t kGamePad = 0x00010005;
+constexpr std::uint32_t kMultiAxis = 0x00010008;
+constexpr std::uint32_t kKeyboardPage = 0x07;
+constexpr std::uint32_t kFirstVendorPage = 0xFF00;
+
+bool isController(std::uint32_t application) {
+    return application == kJoystick || application == kGamePad;
+}
 constexpr std::size_t kBuzzButtons =
     static_cast<std::size_t>(kBuzzHandsets) * kBuzzButtonsPerHandset;
 
@@ -62,8 +69,7 @@ std::optional<ForeignLayout> classifyDevice(std::uint16_t vendorId, std::uint16_
     const bool buzzIds = vendorId == kBuzzVendorId &&
                          (productId == kBuzzWiredProductId || productId == kBuzzWirelessProductId);
     const auto& apps = descriptor.applicationUsages;
-    const bool controller = std::any_of(
-        apps.begin(), apps.end(), [](std::uint32_t u) { return u == kJoystick || u == kGamePad; });
+    const bool controller = std::any_of(apps.begin(), apps.end(), isController);
     if (!buzzIds && !controller) {
         return std::nullopt;
     }
@@ -93,6 +99,28 @@ std::optional<ForeignLayout> classifyDevice(std::uint16_t vendorId, std::uint16_
         layout.hasLamps = lamps != nullptr && lamps->payloadBytes() >= kBuzzLampReportBytes;
     }
     return layout;
+}
+
+bool onlyGameController(const modulelink::HidReportDescriptor& descriptor) {
+    const auto& apps = descriptor.applicationUsages;
+    const bool allowed = std::all_of(apps.begin(), apps.end(), [](std::uint32_t u) {
+        return isController(u) || u == kMultiAxis || (u >> 16) >= kFirstVendorPage;
+    });
+    if (!allowed || !std::any_of(apps.begin(), apps.end(), isController)) {
+        return false;
+    }
+    for (const modulelink::HidReport& report : descriptor.reports) {
+        for (const modulelink::HidField& f : report.fields) {
+            const bool keys = f.usagePage == kKeyboardPage ||
+                              std::any_of(f.usages.begin(), f.usages.end(), [](std::uint32_t u) {
+                                  return (u >> 16) == kKeyboardPage;
+                              });
+            if (keys) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 }  // namespace foreign

@@ -39,4 +39,10 @@ struct ForeignLayout {
 std::optional<ForeignLayout> classifyDevice(std::uint16_t vendorId, std::uint16_t productId,
                                             const modulelink::HidReportDescriptor& descriptor);
 
+// Whether the logged-in user may open an interface as a game controller: it declares a
+// joystick or game pad, its other top-level collections are joysticks, game pads,
+// multi-axis controllers or vendor-defined, and no field carries a keyboard usage. A
+// keyboard or mouse, or one interface that is a keyboard and a joystick, is refused.
+bool onlyGameController(const modulelink::HidReportDescriptor& descriptor);
+
 }  // namespace foreign

@@ -1,5 +1,7 @@
 #include "foreign/ForeignTransport.h"
 
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "modulelink/HidDescriptor.h"
@@ -39,18 +41,17 @@ std::optional<std::pair<int, std::string>> splitTeamPath(const std::string& path
     return std::make_pair(digit - '0', path.substr(colon + 1));
 }
 
-int teamsOf(const ForeignLayout& layout, const DeviceRole& role) {
-    return layout.kind == DeviceKind::Buzz && role.fourTeams ? kBuzzHandsets : 1;
-}
-
-QString teamName(const HidDeviceInfo& info, const ForeignLayout& layout, int team, int teams) {
+// How the operator knows a device's team: "Buzz! controller 1 (4 handsets)", "Buzz!
+// controller 1, handset 2", "Game controller 1 (12 buttons)".
+QString teamName(const ForeignLayout& layout, int number, int team, int teams) {
     if (layout.kind == DeviceKind::Buzz) {
-        return teams == 1 ? QStringLiteral("Buzz! controller (4 handsets)")
-                          : QStringLiteral("Buzz! controller (handset %1)").arg(team + 1);
+        return teams == 1
+                   ? QStringLiteral("Buzz! controller %1 (%2 handsets)")
+                         .arg(number)
+                         .arg(kBuzzHandsets)
+                   : QStringLiteral("Buzz! controller %1, handset %2").arg(number).arg(team + 1);
     }
-    const QString name =
-        info.productName.isEmpty() ? QStringLiteral("game controller") : info.productName;
-    return QStringLiteral("Game controller (%1)").arg(name);
+    return QStringLiteral("Game controller %1 (%2 buttons)").arg(number).arg(layout.buttonCount());
 }
 
 // One team module of a foreign device, as the agent sees it.
@@ -127,16 +128,23 @@ std::optional<ForeignLayout> ForeignTransport::layoutOf(const HidDeviceInfo& inf
     return layout;
 }
 
+bool ForeignTransport::listed(const std::string& path) {
+    const std::vector<HidDeviceInfo> infos = devices_.enumerate(0);
+    return std::any_of(infos.begin(), infos.end(),
+                       [&](const HidDeviceInfo& info) { return info.path == path; });
+}
+
 std::vector<ForeignTransport::Found> ForeignTransport::foreignDevices() {
     std::vector<Found> found;
     std::set<std::string> present;
+    std::map<DeviceKind, int> numbers;
     for (const HidDeviceInfo& info : devices_.enumerate(0)) {
         present.insert(info.path);
         if (info.vendorId == sim::kTeamModuleVendorId) {
             continue;
         }
         if (const std::optional<ForeignLayout> layout = layoutOf(info)) {
-            found.push_back({info, *layout});
+            found.push_back({info, *layout, ++numbers[layout->kind]});
         }
     }
     for (auto it = layouts_.begin(); it != layouts_.end();) {
@@ -145,21 +153,37 @@ std::vector<ForeignTransport::Found> ForeignTransport::foreignDevices() {
     return found;
 }
 
+int ForeignTransport::teamsOf(const Found& f) const {
+    // An open device keeps the teams it was opened with: a new choice waits for the next
+    // attachment, so a search never finds teams the open device does not serve.
+    const auto open = open_.find(f.info.path);
+    if (open != open_.end()) {
+        if (const std::shared_ptr<ForeignDevice> device = open->second.lock()) {
+            return device->teamCount();
+        }
+    }
+    return f.layout.kind == DeviceKind::Buzz && roles_.roleOf(deviceKey(f.info)).fourTeams
+               ? kBuzzHandsets
+               : 1;
+}
+
 std::vector<HidDeviceInfo> ForeignTransport::enumerate(std::uint16_t vendorId) {
     std::vector<HidDeviceInfo> infos = devices_.enumerate(vendorId);
     if (vendorId != sim::kTeamModuleVendorId) {
         return infos;
     }
     for (const Found& f : foreignDevices()) {
-        const int teams = teamsOf(f.layout, roles_.roleOf(deviceKey(f.info)));
+        const int teams = teamsOf(f);
         for (int team = 0; team < teams; ++team) {
             HidDeviceInfo info;
             info.path = teamPath(team, f.info.path);
             info.vendorId = sim::kTeamModuleVendorId;
             info.productId = kStandInModel;
             info.interfaceNumber = 0;
-            info.productName = teamName(f.info, f.layout, team, teams);
+            info.productName = teamName(f.layout, f.number, team, teams);
             info.manufacturer = f.info.manufacturer;
+            info.standIn =
+                HidDeviceInfo::StandIn{info.productName, f.info.vendorId, f.info.productId};
             infos.push_back(std::move(info));
         }
     }
@@ -169,10 +193,30 @@ std::vector<HidDeviceInfo> ForeignTransport::enumerate(std::uint16_t vendorId) {
 std::vector<ForeignTransport::Attached> ForeignTransport::attached() {
     std::vector<Attached> list;
     for (const Found& f : foreignDevices()) {
-        list.push_back({deviceKey(f.info), teamName(f.info, f.layout, 0, 1), f.layout.kind,
+        list.push_back({deviceKey(f.info), teamName(f.layout, f.number, 0, 1), f.layout.kind,
                         f.layout.buttonCount()});
     }
     return list;
+}
+
+QString ForeignTransport::nameOf(const HidDeviceInfo& info) {
+    const QString key = deviceKey(info);
+    for (const Attached& a : attached()) {
+        if (a.key == key) {
+            return a.name;
+        }
+    }
+    return info.productName;
+}
+
+void ForeignTransport::setRole(const QString& key, const DeviceRole& role) {
+    roles_.setRole(key, role);
+    for (const auto& [path, weak] : open_) {
+        const std::shared_ptr<ForeignDevice> device = weak.lock();
+        if (device && device->key() == key) {
+            device->takeRole(role);
+        }
+    }
 }
 
 std::shared_ptr<ForeignDevice> ForeignTransport::openDevice(const std::string& path) const {
@@ -207,8 +251,10 @@ HidOpenResult ForeignTransport::open(const std::string& path) {
         if (!opened.connection) {
             return opened;
         }
-        device = std::make_shared<ForeignDevice>(std::move(opened.connection), *layout,
-                                                 roles_.roleOf(deviceKey(info)), hooks_);
+        const QString key = deviceKey(info);
+        device = std::make_shared<ForeignDevice>(
+            std::move(opened.connection), *layout, key, roles_.roleOf(key), hooks_,
+            [this, path = devicePath] { return listed(path); });
         open_[devicePath] = device;
     }
     if (team >= device->teamCount()) {

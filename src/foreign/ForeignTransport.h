@@ -37,7 +37,14 @@ class ForeignTransport final : public modulelink::HidTransport {
     modulelink::HidOpenResult open(const std::string& path) override;
     modulelink::ArrivalTime now() const override { return devices_.now(); }
 
+    // The devices attached now, numbered by kind in the order of the search.
     std::vector<Attached> attached();
+    // What the operator calls an attached device ("Buzz! controller 1 (4 handsets)"); its
+    // product name when it is none of ours.
+    QString nameOf(const modulelink::HidDeviceInfo& info);
+    DeviceRole roleOf(const QString& key) const { return roles_.roleOf(key); }
+    // Keeps a new choice for the device; an open one takes its buttons at its next arm.
+    void setRole(const QString& key, const DeviceRole& role);
     // The device behind an open team module's path, while one is open.
     std::shared_ptr<ForeignDevice> openDevice(const std::string& path) const;
 
@@ -45,8 +52,12 @@ class ForeignTransport final : public modulelink::HidTransport {
     struct Found {
         modulelink::HidDeviceInfo info;
         ForeignLayout layout;
+        int number = 0;  // among the devices of its kind, from 1
     };
     std::vector<Found> foreignDevices();
+    int teamsOf(const Found& f) const;
+    // The device at this path is attached now.
+    bool listed(const std::string& path);
     std::optional<ForeignLayout> layoutOf(const modulelink::HidDeviceInfo& info);
 
     modulelink::HidTransport& devices_;

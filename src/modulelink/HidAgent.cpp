@@ -299,6 +299,11 @@ int HidAgent::CurrentVendorId() const {
     return intf ? intf->info.vendorId : 0;
 }
 
+std::optional<HidDeviceInfo::StandIn> HidAgent::CurrentStandIn() const {
+    const AgentInterface* intf = interfaceById(currentHandle_);
+    return intf ? intf->info.standIn : std::nullopt;
+}
+
 int HidAgent::OpenInterfaceCount() const {
     return static_cast<int>(interfaces_.size());
 }
@@ -514,6 +519,13 @@ bool HidAgent::ReportPending(int reportIndex) const {
     AgentInterface* intf = interfaceOfReport(reportIndex, &local);
     return intf && firstPending(*intf, intf->reports[static_cast<std::size_t>(local)].layout.id,
                                 arrivalLimit_) != intf->pending.end();
+}
+
+bool HidAgent::ReportQueued(int reportIndex, std::optional<ArrivalTime> upTo) const {
+    int local = -1;
+    AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf && firstPending(*intf, intf->reports[static_cast<std::size_t>(local)].layout.id,
+                                upTo) != intf->pending.end();
 }
 
 void HidAgent::DiscardArrivals() {

@@ -91,6 +91,8 @@ class HidAgent : public QObject {
     std::int32_t CurrentHidHandle() const;
     int CurrentProductId() const;
     int CurrentVendorId() const;
+    // What the current interface stands in for a team module as, if it does.
+    std::optional<HidDeviceInfo::StandIn> CurrentStandIn() const;
     int OpenInterfaceCount() const;
     // Makes the k-th open interface (0-based, opening order) current; its id, or -1.
     std::int32_t SelectOpenInterface(int k);
@@ -140,6 +142,9 @@ class HidAgent : public QObject {
     bool ArrivalsWaiting();
     // Whether a read of this input report would take a pending report (not the latest).
     bool ReportPending(int reportIndex) const;
+    // Whether a report of this input report came after the one the last read gave, in this
+    // arrival group or a later one (up to a time, if given).
+    bool ReportQueued(int reportIndex, std::optional<ArrivalTime> upTo = std::nullopt) const;
     // When the input report that the last read gave arrived, on the transport's clock.
     ArrivalTime ReportArrival(int reportIndex) const;
     ArrivalTime ArrivalClock() const { return transport_.now(); }

@@ -27,6 +27,14 @@ struct HidDeviceInfo {
     int interfaceNumber = -1;
     QString productName;
     QString manufacturer;
+    // Set for another maker's buzzer that stands in for a team module: how the operator
+    // knows it and its own USB ids (the ids above are those of the module it stands in for).
+    struct StandIn {
+        QString name;  // "Buzz! controller 1 (4 handsets)"
+        std::uint16_t vendorId = 0;
+        std::uint16_t productId = 0;
+    };
+    std::optional<StandIn> standIn;
 };
 
 // What a read from an open interface gave.

@@ -62,6 +62,10 @@ class ModuleExchange {
     // count after the next arm. The operator's arm forgets them too, as they may still
     // come in after the press was taken.
     virtual void discardArrivals() = 0;
+    // The operator's arm is about to go out: every arrival is forgotten, and a press a module
+    // reports just after its arm counts only once it is clear that the module did not latch
+    // it before the arm (its answer to the arm would follow within one poll).
+    virtual void startAfresh() = 0;
     // Takes the presses that arrived and no check took, each module's first, skipping the
     // excluded module, in order of arrival; each counts once. Read once a press was taken,
     // they tell who pressed behind it.

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <utility>
 
 #include "model/MatchSettings.h"
 #include "model/NumberText.h"
@@ -108,8 +109,12 @@ bool ModuleLink::FindModules() {
             return false;
         }
     }
-    Label2 = "Quorvantix USB Interface From Lumetrica";
-    Label3 = "USB Vendor #: 1240";
+    // With other makers' buzzers only, the last one opened keeps its own ids there.
+    Label2 = quorvantixFound ? "Quorvantix USB Interface From Lumetrica"
+                             : "Other buzzers: Buzz! and game controllers";
+    if (quorvantixFound) {
+        Label3 = "USB Vendor #: 1240";
+    }
     host_.captionsChanged();
     return true;
 }
@@ -120,9 +125,17 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
     }
     state_.teamCount = 0;
     state_.modelNumber = agent_.CurrentProductId();
-    const int vendor = agent_.CurrentVendorId();
-    Label3 = "USB Vendor ID#:" + model::signedText(vendor);
-    Label4 = "Model #:" + model::signedText(state_.modelNumber);
+    const std::optional<HidDeviceInfo::StandIn> standIn = agent_.CurrentStandIn();
+    // Another maker's buzzer shows its own ids, unless a Quorvantix module was there first:
+    // the ids then stay the module's, below the maker's line the search ends with.
+    if (!standIn) {
+        quorvantixFound = true;
+        Label3 = "USB Vendor ID#:" + model::signedText(agent_.CurrentVendorId());
+        Label4 = "Model #:" + model::signedText(state_.modelNumber);
+    } else if (!quorvantixFound) {
+        Label3 = "USB Vendor ID#:" + model::signedText(standIn->vendorId);
+        Label4 = "Model #:" + model::signedText(standIn->productId);
+    }
     host_.captionsChanged();
     if (state_.modelNumber == 901) {
         state_.modelNumber = 4097;
@@ -172,7 +185,8 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
             "+ + + Unable to READ from device! Please disconnect and reconnect this unit. + + +");
         return;
     }
-    assignTeamSlots(handle, openedModel, module->Data1().UnScaledValue());
+    assignTeamSlots(handle, openedModel, module->Data1().UnScaledValue(),
+                    standIn ? standIn->name : QString());
 }
 
 TFourCh* ModuleLink::moduleOfHandle(std::int32_t handle) const {
@@ -185,7 +199,8 @@ TFourCh* ModuleLink::moduleOfHandle(std::int32_t handle) const {
 }
 
 // The module's identity bits (Data1 bits 7-5 of its first report) pick its team slots.
-void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1) {
+void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1,
+                                 const QString& standIn) {
     const int s = data1 & 0xE0;
     std::vector<int> served;  // 1-based slots
     QString line;
@@ -203,7 +218,9 @@ void ModuleLink::assignTeamSlots(std::int32_t handle, int modelNumber, int data1
     } else if (model::MatchState::isOneTeamModel(modelNumber)) {
         const int slot = 8 - (s >> 5);
         served = {slot};
-        line = QString("  Team Interface %1 is connected and working.").arg(slot);
+        line = standIn.isEmpty()
+                   ? QString("  Team Interface %1 is connected and working.").arg(slot)
+                   : QString("  %1 is connected and working (team %2).").arg(standIn).arg(slot);
     }
     for (int slot : served) {
         state_.teamModuleHandle[static_cast<std::size_t>(slot - 1)] = handle;
@@ -355,6 +372,28 @@ void ModuleLink::ReportChecker() {
     if (state_.shutdownInProgress) {
         return;  // no buzz counts while the program is ending
     }
+    const auto take = [&](TFourCh& module, int position, int code) {
+        module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
+        state_.responderCode = static_cast<std::int16_t>(code);
+        state_.responderData4 = static_cast<std::int16_t>(module.Data4().UnScaledValue());
+        state_.respondingModule = position;
+        state_.responderModel = modelOf(module);
+        state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
+    };
+    if (TFourCh* held = moduleAt(echoHeld_)) {
+        switch (resolveArmEcho(*held)) {
+            case Echo::Holding:
+                return;  // nothing that came later may be taken before it
+            case Echo::Stale:
+                held->staleUpTo = agent_.ReportArrival(held->inputReportIndexA());
+                break;
+            case Echo::Press:
+                state_.lastData1 = static_cast<std::int16_t>(codeOf(*held));
+                take(*held, std::exchange(echoHeld_, 0), state_.lastData1);
+                return;
+        }
+    }
+    echoHeld_ = 0;
     bool taken = false;
     for (int i = 1; i <= moduleCount(); ++i) {
         TFourCh& module = *moduleAt(i);
@@ -362,16 +401,14 @@ void ModuleLink::ReportChecker() {
         if (!code) {
             continue;
         }
-        const int data4 = module.Data4().UnScaledValue();
         state_.lastData1 = static_cast<std::int16_t>(*code);
         if (showsPress(module, *code) && i != state_.excludedModule && !taken) {
+            if (inArmEcho(module)) {
+                echoHeld_ = i;  // the modules after it wait with it
+                return;
+            }
             taken = true;
-            module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
-            state_.responderCode = static_cast<std::int16_t>(*code);
-            state_.responderData4 = static_cast<std::int16_t>(data4);
-            state_.respondingModule = i;
-            state_.responderModel = modelOf(module);
-            state_.responderArrival = agent_.ReportArrival(module.inputReportIndexA()).count();
+            take(module, i, *code);
         }
     }
 }
@@ -384,33 +421,34 @@ bool ModuleLink::showsPress(const TFourCh& module, int code) const {
     return code != kIdle && !(modelOf(module) == 512 && code == kIdle512);
 }
 
+int ModuleLink::codeOf(TFourCh& module) const {
+    int code = module.Data1().UnScaledValue();
+    module.Data2().UnScaledValue();
+    const int data3 = module.Data3().UnScaledValue();
+    if (modelOf(module) == 512) {
+        code += 256 * ((data3 >> 6) & 1) + 512 * ((data3 >> 7) & 1);
+    }
+    return code;
+}
+
 std::optional<int> ModuleLink::nextPress(TFourCh& module) {
     if (!module.ReadAllReports()) {
         return std::nullopt;
     }
-    const auto codeOf = [&] {
-        int code = module.Data1().UnScaledValue();
-        module.Data2().UnScaledValue();
-        const int data3 = module.Data3().UnScaledValue();
-        if (modelOf(module) == 512) {
-            code += 256 * ((data3 >> 6) & 1) + 512 * ((data3 >> 7) & 1);
-        }
-        return code;
-    };
     // Only a report that came after those the console has dealt with shows a press of
     // now: until the module answers a new arm, its latest report is its state from
     // before (the previous question's press, or the identity report of its reset).
     const auto current = [&] {
         return agent_.ReportArrival(module.inputReportIndexA()) > module.staleUpTo;
     };
-    int code = codeOf();
+    int code = codeOf(module);
     // Reports that arrived together count by their press: an idle report with another
     // behind it in this check (the one the arm brought, just before a press) is passed.
     for (int more = 0;
          !(showsPress(module, code) && current()) && more < HidAgent::kMaxPendingReports &&
          agent_.ReportPending(module.inputReportIndexA()) && module.ReadAllReports();
          ++more) {
-        code = codeOf();
+        code = codeOf(module);
     }
     return showsPress(module, code) && !current() ? kIdle : code;
 }
@@ -419,11 +457,13 @@ std::vector<WaitingPress> ModuleLink::takeWaitingPresses() {
     std::vector<WaitingPress> presses;
     for (int i = 1; i <= moduleCount() && !state_.shutdownInProgress; ++i) {
         TFourCh& module = *moduleAt(i);
-        if (i == state_.excludedModule) {
+        // A press held after the arm may have been latched before it: it is no press of
+        // this question until its module's answer settles it.
+        if (i == state_.excludedModule || i == echoHeld_) {
             continue;
         }
         const std::optional<int> code = nextPress(module);
-        if (!code || !showsPress(module, *code)) {
+        if (!code || !showsPress(module, *code) || inArmEcho(module)) {
             continue;
         }
         const ArrivalTime arrival = agent_.ReportArrival(module.inputReportIndexA());
@@ -436,6 +476,37 @@ std::vector<WaitingPress> ModuleLink::takeWaitingPresses() {
         presses.begin(), presses.end(),
         [](const WaitingPress& a, const WaitingPress& b) { return a.arrival < b.arrival; });
     return presses;
+}
+
+bool ModuleLink::inArmEcho(const TFourCh& module) const {
+    return module.armEcho.inDoubt(agent_.ReportArrival(module.inputReportIndexA()));
+}
+
+// A module that latched a press just before its arm sends that press, then its idle answer
+// to the arm one poll later; a press made after the arm is followed by nothing.
+ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
+    const int report = module.inputReportIndexA();
+    if (agent_.ReportQueued(report, module.armEcho.answersUpTo())) {
+        return Echo::Stale;
+    }
+    return agent_.ArrivalClock() - agent_.ReportArrival(report) < ArmEcho::kWindow ? Echo::Holding
+                                                                                   : Echo::Press;
+}
+
+// What arrived until now is dealt with: read or not, none of it shows a press any more.
+void ModuleLink::discardArrivals() {
+    agent_.DiscardArrivals();
+    echoHeld_ = 0;
+    for (const auto& module : ModuleCollection) {
+        module->staleUpTo = agent_.ReportArrival(module->inputReportIndexA());
+    }
+}
+
+void ModuleLink::startAfresh() {
+    discardArrivals();
+    for (const auto& module : ModuleCollection) {
+        module->armEcho.fenceNextArm();
+    }
 }
 
 void ModuleLink::NopReader() {
@@ -475,8 +546,13 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         // sent before the module took this command, presses among them included: a
         // re-arm within polling (after a refusal, at the sound tick) must not lose them.
         module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());
+        if (command == kArm && module.armEcho.nextArmIsTheOperators()) {
+            // A new question: nothing that arrived before its arm counts, read or not.
+            module.staleUpTo = agent_.ArrivalClock();
+        }
         state_.armSentAt = agent_.ArrivalClock().count();
     }
+    module.armEcho.commandWritten(command, agent_.ArrivalClock());
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();
 }

@@ -53,6 +53,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
     // One object per open module interface, in opening order (position = index + 1).
     std::vector<std::unique_ptr<TFourCh>> ModuleCollection;
     bool activating = false;
+    // A Quorvantix module (not another maker's buzzer) was opened in this run.
+    bool quorvantixFound = false;
 
     // Start-up window steps.
     void Load();
@@ -89,7 +91,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void addArrivalListener(ArrivalListener& listener) override;
     void removeArrivalListener(ArrivalListener& listener) override;
     bool arrivalsWaiting() const override { return agent_.ArrivalsWaiting(); }
-    void discardArrivals() override { agent_.DiscardArrivals(); }
+    void discardArrivals() override;
+    void startAfresh() override;
     std::vector<WaitingPress> takeWaitingPresses() override;
 
     const ui::Timer& tmrDelay() const { return tmrDelay_; }
@@ -101,14 +104,22 @@ class ModuleLink final : public QObject, public ModuleExchange {
     // nothing when its read failed.
     std::optional<int> nextPress(TFourCh& module);
     bool showsPress(const TFourCh& module, int code) const;
+    // The press code of the module's current report (both wired teams' bits on a 512).
+    int codeOf(TFourCh& module) const;
     // Writes one command to one module; an arm or a reset clears its latched press.
     bool writeCommand(TFourCh& module, std::int16_t command);
     // The object of an open interface (nothing once it closed).
     TFourCh* moduleOfHandle(std::int32_t handle) const;
-    void assignTeamSlots(std::int32_t handle, int modelNumber, int data1);
+    // standIn: the name of another maker's buzzer standing in for the module, if it is one.
+    void assignTeamSlots(std::int32_t handle, int modelNumber, int data1, const QString& standIn);
     void waitForClockTick();
     void showTitleFormUnlessShuttingDown();
     void ReportsWaiting();
+    // A press in doubt after the operator's arm waits until the module either answers the
+    // arm (the press came from before it) or stays quiet for a poll (a press of now).
+    bool inArmEcho(const TFourCh& module) const;
+    enum class Echo { Holding, Stale, Press };
+    Echo resolveArmEcho(TFourCh& module);
 
     HidAgent& agent_;
     model::MatchState& state_;
@@ -116,6 +127,7 @@ class ModuleLink final : public QObject, public ModuleExchange {
     StartupHost& host_;
     ui::Timer tmrDelay_;
     std::vector<ArrivalListener*> arrivalListeners_;
+    int echoHeld_ = 0;  // the module whose press waits for its answer to the arm (position)
 };
 
 }  // namespace modulelink

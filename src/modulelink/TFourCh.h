@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "modulelink/ArmEcho.h"
 #include "modulelink/HidTransport.h"
 #include "modulelink/TOneHidVar.h"
 
@@ -64,6 +65,8 @@ class TFourCh {
     // console has dealt with: the module's state read before its last arm or reset, or a
     // press already taken. Only a later report shows a press of now.
     ArrivalTime staleUpTo{0};
+    // Presses reported just after the operator's arm that may come from before it.
+    ArmEcho armEcho;
     // The module's own model number (901 taken as 4097), set when its interface opened.
     std::int32_t modelNumber = 0;
 

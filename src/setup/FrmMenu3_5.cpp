@@ -38,6 +38,7 @@ FrmMenu3_5::FrmMenu3_5(model::MatchSettings& settings, model::MatchState& state,
       mnuQvxSpeaker(mnuSndSource, "&Quorvantix Speaker"),
       mnuSndCard(mnuSndSource, "&Sound Card"),
       mnuMoreOptions(mnuSetup, "&More Set-up Options"),
+      mnuBuzzerRoles(mnuSetup, "Other &Buzzers..."),
       mnuRFOptions(mnuSetup, "RF Wireless Options"),
       mnuXmitterCode(mnuRFOptions, "Change Transmitter Code (RF Only)"),
       mnuChangeChannel(mnuRFOptions, "Change Channel Number (RF Only)"),
@@ -185,6 +186,7 @@ void FrmMenu3_5::wireMenus() {
         chooseQuestionSource(model::QuestionSource::ComputerGenerated);
     };
     mnuMoreOptions.Click = [this] { formOptions().show(); };
+    mnuBuzzerRoles.Click = [this] { host_.showBuzzerRoles(); };
     MnuBuzzSnd.Click = [this] {
         sounds_.choose(SoundChoice::Item::BuzzIn, settings_.buzzSoundFile);
     };

@@ -48,8 +48,8 @@ class FrmMenu3_5 final : public ui::Form,
 
     // The menu bar, in order.
     ui::MenuItem mnufile, mnuOpen, mnuSaveAs, mnuNewMatch, mnuExportMatch, mnuPrintSheet, mnuExit;
-    ui::MenuItem mnuSetup, mnuSndSource, mnuQvxSpeaker, mnuSndCard, mnuMoreOptions, mnuRFOptions,
-        mnuXmitterCode, mnuChangeChannel, mnuPaLevel;
+    ui::MenuItem mnuSetup, mnuSndSource, mnuQvxSpeaker, mnuSndCard, mnuMoreOptions, mnuBuzzerRoles,
+        mnuRFOptions, mnuXmitterCode, mnuChangeChannel, mnuPaLevel;
     ui::MenuItem munOptions, mnuScoreChoices, mnuLeaderBd, mnuScoreBd, mnuCutThroat, mnuSounds,
         MnuBuzzSnd, mnuTimersnd, mnuGamesnd, mnuColors, mnubackgroundcolor, mnutextcolor,
         mnuRestoreDefault, mnuSwapSides, mnuEraseScores;

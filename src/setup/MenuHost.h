@@ -39,6 +39,9 @@ class MenuHost {
     virtual void exportMatch() {}
     virtual void printScoreSheet() {}
     virtual void showBuzzLog() {}
+    // "Other Buzzers": the roles of the attached Buzz! dongles and game controllers. A host
+    // without foreign devices offers none.
+    virtual void showBuzzerRoles() {}
     // The audience screen; a console without one reports it off and refuses to serve.
     virtual AudienceScreenInfo audienceScreen() const { return {}; }
     // Switches it on at `port` or off; the reason when it cannot serve.

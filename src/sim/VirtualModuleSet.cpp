@@ -2,12 +2,13 @@
 
 namespace sim {
 
-VirtualModuleSet::CreateResult VirtualModuleSet::create(const QString& list) {
+VirtualModuleSet::CreateResult VirtualModuleSet::create(const QString& list,
+                                                        modulelink::SimTransport::Stamp stamp) {
     const ModuleListResult parsed = parseModuleList(list);
     if (!parsed.ok) {
         return {nullptr, parsed.error};
     }
-    return {std::make_unique<VirtualModuleSet>(parsed.modules), {}};
+    return {std::make_unique<VirtualModuleSet>(parsed.modules, std::move(stamp)), {}};
 }
 
 VirtualModuleSet::VirtualModuleSet(const std::vector<ModuleSpec>& specs,

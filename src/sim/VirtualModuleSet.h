@@ -19,7 +19,8 @@ class VirtualModuleSet {
         std::unique_ptr<VirtualModuleSet> modules;  // null when the list is bad
         QString error;
     };
-    static CreateResult create(const QString& list = QString::fromLatin1(kDefaultModuleList));
+    static CreateResult create(const QString& list = QString::fromLatin1(kDefaultModuleList),
+                               modulelink::SimTransport::Stamp stamp = modulelink::arrivalNow);
 
     // stamp: the arrival time of each report the modules send (the steady clock unless a
     // test sets the time itself).

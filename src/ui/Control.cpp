@@ -24,8 +24,12 @@ Control::~Control() {
 }
 
 void Control::setVisible(bool on) {
+    const bool changed = visible_ != on;
     visible_ = on;
     widget_->setVisible(on);
+    if (changed) {
+        emit looksChanged();
+    }
 }
 
 void Control::setEnabled(bool on) {
@@ -34,13 +38,21 @@ void Control::setEnabled(bool on) {
 }
 
 void Control::setBackColor(Color c) {
+    const bool changed = backColor_ != c;
     backColor_ = c;
     applyColors();
+    if (changed) {
+        emit looksChanged();
+    }
 }
 
 void Control::setForeColor(Color c) {
+    const bool changed = foreColor_ != c;
     foreColor_ = c;
     applyColors();
+    if (changed) {
+        emit looksChanged();
+    }
 }
 
 void Control::setFont(const Font& f) {

@@ -47,6 +47,11 @@ class Control : public QObject {
     std::function<void()> MouseMove;
     std::function<void()> Click;
 
+  signals:
+    // What the control shows changed: caption, colours or visibility (views that mirror a
+    // window follow it without looking again and again).
+    void looksChanged();
+
   protected:
     // Takes ownership of the widget (deleted with its Qt parent, or here when it has none).
     Control(QWidget* widget, QWidget* parent, Color back, Color fore);

@@ -15,9 +15,13 @@ Label::Label(QWidget* parent, const QString& caption, Color back, Color fore)
 }
 
 void Label::setCaption(const QString& text) {
+    const bool changed = caption_ != text;
     caption_ = text;
     label()->setText(shownText());
     fit();
+    if (changed) {
+        emit looksChanged();
+    }
 }
 
 QString Label::shownText() const {

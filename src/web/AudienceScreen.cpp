@@ -6,9 +6,14 @@
 
 namespace web {
 
-AudienceScreen::AudienceScreen(const ServerLimits& limits)
-    : limits_(limits), json_(toJson(state_)) {
+AudienceScreen::AudienceScreen(ui::Clock& clock, const ServerLimits& limits)
+    : clock_(clock), limits_(limits), tick_(clock, limits.tickMs), json_(toJson(state_)) {
     thread_.setObjectName(QStringLiteral("audience server"));
+    tick_.onTick = [this] {
+        QMetaObject::invokeMethod(
+            server_, [server = server_, now = clock_.now()] { server->tick(now); },
+            Qt::QueuedConnection);
+    };
 }
 
 AudienceScreen::~AudienceScreen() {
@@ -23,10 +28,11 @@ QString AudienceScreen::start(quint16 port) {
     home.moveToThread(&thread_);
     AudienceServer* server = nullptr;
     QString error;
+    const ui::Milliseconds now = clock_.now();
     QMetaObject::invokeMethod(
         &home,
         [&] {
-            server = new AudienceServer(limits_);
+            server = new AudienceServer(limits_, now);
             server->publish(json_);
             error = server->listenOn(port);
             port_ = server->port();
@@ -49,10 +55,12 @@ QString AudienceScreen::start(quint16 port) {
         emit clientsChanged(open, live);
     });
     server_ = server;
+    tick_.start();
     return {};
 }
 
 void AudienceScreen::stop() {
+    tick_.stop();
     posted_ = false;
     if (server_) {
         AudienceServer* server = server_;

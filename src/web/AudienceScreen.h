@@ -5,6 +5,7 @@
 #include <QThread>
 #include <mutex>
 
+#include "ui/Timer.h"
 #include "web/AudienceState.h"
 #include "web/ServerLimits.h"
 
@@ -14,11 +15,11 @@ class AudienceServer;
 
 // The audience screen as the console sees it: a server on a thread of its own, so no
 // browser ever delays a press or a tick, fed with the live state from the console's
-// thread. Off until started.
+// thread and kept on the console's clock (its idle and ping limits). Off until started.
 class AudienceScreen final : public QObject {
     Q_OBJECT
   public:
-    explicit AudienceScreen(const ServerLimits& limits = {});
+    explicit AudienceScreen(ui::Clock& clock, const ServerLimits& limits = {});
     ~AudienceScreen() override;
 
     // Starts serving at `port` (0: any free port); the error text when it cannot.
@@ -44,7 +45,9 @@ class AudienceScreen final : public QObject {
     void clientsChanged(int open, int live);
 
   private:
+    ui::Clock& clock_;
     ServerLimits limits_;
+    ui::Timer tick_;
     QThread thread_;
     // Made and ended on the thread, so everything it owns (Qt's own WebSocket server
     // included) lives there.

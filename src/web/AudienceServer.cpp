@@ -20,12 +20,10 @@ bool isWebSocketHandshake(const QHttpServerRequest& request) {
 
 }  // namespace
 
-AudienceServer::AudienceServer(const ServerLimits& limits)
-    : gate_(new ConnectionGate(limits, this)), ping_(this) {
+AudienceServer::AudienceServer(const ServerLimits& limits, ui::Milliseconds now)
+    : gate_(new ConnectionGate(limits, now, this)), pingMs_(limits.pingMs), lastPing_(now) {
     connect(this, &QAbstractHttpServer::newWebSocketConnection, this,
             &AudienceServer::takeLiveClient);
-    ping_.setInterval(limits.pingMs);
-    connect(&ping_, &QTimer::timeout, this, &AudienceServer::pingLiveClients);
     connect(gate_, &ConnectionGate::openChanged, this,
             [this] { emit clientsChanged(openConnections(), liveClients()); });
 }
@@ -42,8 +40,15 @@ QString AudienceServer::listenOn(quint16 port) {
         return QStringLiteral("Port %1 cannot be used: %2").arg(port).arg(gate_->errorString());
     }
     bind(gate_);
-    ping_.start();
     return {};
+}
+
+void AudienceServer::tick(ui::Milliseconds now) {
+    gate_->tick(now);
+    if (now - lastPing_ >= pingMs_) {
+        lastPing_ = now;
+        pingLiveClients();
+    }
 }
 
 void AudienceServer::publish(const QByteArray& stateJson) {
@@ -95,11 +100,10 @@ void AudienceServer::takeLiveClient() {
         connect(key, &QWebSocket::disconnected, this, [this, key] { dropLiveClient(key); });
         connect(key, &QWebSocket::pong, this, [this, key] {
             if (auto it = live_.find(key); it != live_.end()) {
-                it->second.lastPong.start();
+                it->second.lastPong = gate_->now();
             }
         });
-        Live live{std::move(socket), connection, {}};
-        live.lastPong.start();
+        Live live{std::move(socket), connection, gate_->now()};
         live_.emplace(key, std::move(live));
         send(key);
     }
@@ -137,6 +141,8 @@ std::vector<QWebSocket*> AudienceServer::liveSockets() const {
     return sockets;
 }
 
+// A page is dropped for its silence only: one that is slow to read a large state is
+// judged when the next state is due (`send`).
 void AudienceServer::pingLiveClients() {
     const std::vector<QWebSocket*> sockets = liveSockets();
     for (QWebSocket* socket : sockets) {
@@ -144,9 +150,7 @@ void AudienceServer::pingLiveClients() {
         if (it == live_.end()) {
             continue;
         }
-        const Live& live = it->second;
-        if (live.lastPong.elapsed() > qint64{3} * ping_.interval() || !live.connection ||
-            live.connection->slow()) {
+        if (gate_->now() - it->second.lastPong > 3 * pingMs_) {
             socket->abort();
         } else {
             socket->ping();

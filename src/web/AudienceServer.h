@@ -2,8 +2,6 @@
 
 #include <QAbstractHttpServer>
 #include <QByteArray>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QWebSocket>
 #include <memory>
 #include <unordered_map>
@@ -20,7 +18,8 @@ namespace web {
 class AudienceServer final : public QAbstractHttpServer {
     Q_OBJECT
   public:
-    explicit AudienceServer(const ServerLimits& limits);
+    // `now`: the console's clock at the start.
+    AudienceServer(const ServerLimits& limits, ui::Milliseconds now);
     ~AudienceServer() override;
 
     // Listens on every address at `port` (0: any free one); the error text when it cannot.
@@ -31,6 +30,9 @@ class AudienceServer final : public QAbstractHttpServer {
 
     // The state every request and live page gets from now on.
     void publish(const QByteArray& stateJson);
+    // The console's clock says `now`: idle connections close, live pages are pinged when
+    // due and dropped when they stopped answering.
+    void tick(ui::Milliseconds now);
 
   signals:
     void clientsChanged(int open, int live);
@@ -51,11 +53,12 @@ class AudienceServer final : public QAbstractHttpServer {
     struct Live {
         std::unique_ptr<QWebSocket> socket;
         QPointer<Connection> connection;
-        QElapsedTimer lastPong;
+        ui::Milliseconds lastPong;
     };
     std::unordered_map<QWebSocket*, Live> live_;
     std::vector<QWebSocket*> liveSockets() const;
-    QTimer ping_;
+    ui::Milliseconds pingMs_;
+    ui::Milliseconds lastPing_;
 };
 
 }  // namespace web

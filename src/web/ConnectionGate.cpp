@@ -7,17 +7,14 @@ Connection::Connection(QTcpSocket* socket, ConnectionGate& gate)
       socket_(socket),
       gate_(&gate),
       limits_(gate.limits()),
-      peer_(ConnectionGate::peerKey(socket->peerAddress(), socket->peerPort())) {
+      peer_(ConnectionGate::peerKey(socket->peerAddress(), socket->peerPort())),
+      lastActive_(gate.now()) {
     gate.connections_.insert(peer_, this);
     // A request can never be larger than what the socket may hold.
     socket->setReadBufferSize(limits_.maxRequestBytes + 1);
-    idle_.setSingleShot(true);
-    idle_.setInterval(limits_.idleMs);
-    connect(&idle_, &QTimer::timeout, this, &Connection::close);
     // Connected before the HTTP server's own reader, so this sees each chunk first.
     connect(socket, &QTcpSocket::readyRead, this, &Connection::received);
     connect(socket, &QTcpSocket::bytesWritten, this, &Connection::sent);
-    idle_.start();
 }
 
 Connection::~Connection() {
@@ -38,13 +35,21 @@ void Connection::received() {
         QMetaObject::invokeMethod(this, &Connection::close, Qt::QueuedConnection);
         return;
     }
-    idle_.start();
+    if (gate_) {
+        lastActive_ = gate_->now();
+    }
 }
 
 void Connection::sent() {
     unanswered_ = 0;
-    if (idle_.isActive()) {
-        idle_.start();
+    if (gate_) {
+        lastActive_ = gate_->now();
+    }
+}
+
+void Connection::closeIfIdle(ui::Milliseconds now) {
+    if (!live_ && now - lastActive_ > ui::Milliseconds(limits_.idleMs)) {
+        close();
     }
 }
 
@@ -53,11 +58,26 @@ void Connection::close() {
     socket_->deleteLater();
 }
 
-ConnectionGate::ConnectionGate(const ServerLimits& limits, QObject* parent)
-    : QTcpServer(parent), limits_(limits) {}
+ConnectionGate::ConnectionGate(const ServerLimits& limits, ui::Milliseconds now, QObject* parent)
+    : QTcpServer(parent), limits_(limits), now_(now) {}
 
 QString ConnectionGate::peerKey(const QHostAddress& address, quint16 port) {
     return address.toString() + QLatin1Char(' ') + QString::number(port);
+}
+
+void ConnectionGate::tick(ui::Milliseconds now) {
+    now_ = now;
+    // A socket closing may end others' watches on the way (the HTTP server's own clean-up).
+    QList<QPointer<Connection>> all;
+    all.reserve(connections_.size());
+    for (Connection* connection : std::as_const(connections_)) {
+        all.append(connection);
+    }
+    for (const QPointer<Connection>& connection : all) {
+        if (connection) {
+            connection->closeIfIdle(now);
+        }
+    }
 }
 
 void ConnectionGate::incomingConnection(qintptr handle) {

@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 
+#include "ui/Clock.h"
 #include "web/ServerLimits.h"
 
 namespace web {
@@ -21,9 +21,11 @@ class Connection final : public QObject {
     ~Connection() override;
 
     // The connection carries a live page now: no idle limit, the pings watch it instead.
-    void becameLive() { idle_.stop(); }
+    void becameLive() { live_ = true; }
     // More than the limit waits unsent: the client does not read.
     bool slow() const;
+    // Closes a connection without a live page that nothing went over for too long.
+    void closeIfIdle(ui::Milliseconds now);
 
   private:
     void received();
@@ -38,7 +40,8 @@ class Connection final : public QObject {
     ServerLimits limits_;
     QString peer_;
     qint64 unanswered_ = 0;
-    QTimer idle_;
+    ui::Milliseconds lastActive_;
+    bool live_ = false;
 };
 
 // The listening socket: it admits at most the limit's number of connections (one more is
@@ -46,13 +49,18 @@ class Connection final : public QObject {
 class ConnectionGate final : public QTcpServer {
     Q_OBJECT
   public:
-    ConnectionGate(const ServerLimits& limits, QObject* parent);
+    ConnectionGate(const ServerLimits& limits, ui::Milliseconds now, QObject* parent);
 
     const ServerLimits& limits() const { return limits_; }
     int open() const { return static_cast<int>(connections_.size()); }
     // The watch over the connection from `address` and `port`, if it is still open.
     Connection* find(const QString& peer) const { return connections_.value(peer); }
     static QString peerKey(const QHostAddress& address, quint16 port);
+
+    // The server's time, as the console's clock last told it.
+    ui::Milliseconds now() const { return now_; }
+    // Takes the time and closes the connections idle by then.
+    void tick(ui::Milliseconds now);
 
   signals:
     // A connection was admitted or has ended.
@@ -65,6 +73,7 @@ class ConnectionGate final : public QTcpServer {
     friend class Connection;
     ServerLimits limits_;
     QHash<QString, Connection*> connections_;
+    ui::Milliseconds now_;
 };
 
 }  // namespace web

@@ -6,33 +6,51 @@
 namespace web {
 namespace {
 
-struct Page {
+// What the server answers with content. A page is its own body in the frame all pages
+// share (head, style, script), with its title, its kind (the body's class) and the
+// script's view that draws it; the script and style are served as they are.
+struct Served {
     const char* path;
     const char* resource;
     const char* type;
+    const char* title = nullptr;  // none: served as it is
+    const char* kind = nullptr;
+    const char* view = nullptr;
 };
 
-constexpr std::array kPages{
-    Page{"/", ":/web/board.html", "text/html; charset=utf-8"},
-    Page{"/overlay", ":/web/overlay.html", "text/html; charset=utf-8"},
-    Page{"/log", ":/web/log.html", "text/html; charset=utf-8"},
-    Page{"/audience.js", ":/web/audience.js", "text/javascript; charset=utf-8"},
-    Page{"/audience.css", ":/web/audience.css", "text/css; charset=utf-8"},
+constexpr char kHtml[] = "text/html; charset=utf-8";
+constexpr std::array kServed{
+    Served{"/", ":/web/board.html", kHtml, "the board", "board", "showBoard"},
+    Served{"/overlay", ":/web/overlay.html", kHtml, "overlay", "overlay", "showOverlay"},
+    Served{"/log", ":/web/log.html", kHtml, "buzz log", "log", "showLog"},
+    Served{"/audience.js", ":/web/audience.js", "text/javascript; charset=utf-8"},
+    Served{"/audience.css", ":/web/audience.css", "text/css; charset=utf-8"},
 };
 
-// The pages are part of the program and never change while it runs: read once.
-const QByteArray& resource(std::size_t page) {
-    static const std::array<QByteArray, kPages.size()> bodies = [] {
-        std::array<QByteArray, kPages.size()> read;
-        for (std::size_t i = 0; i < kPages.size(); ++i) {
-            QFile file(QString::fromLatin1(kPages[i].resource));
-            if (file.open(QIODevice::ReadOnly)) {
-                read[i] = file.readAll();
-            }
+QByteArray readResource(const char* name) {
+    QFile file(QString::fromLatin1(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray framed(const QByteArray& frame, const Served& page) {
+    QByteArray body = frame;
+    body.replace("{{title}}", page.title).replace("{{kind}}", page.kind);
+    body.replace("{{view}}", page.view);
+    return body.replace("{{body}}", readResource(page.resource).trimmed());
+}
+
+// The pages are part of the program and never change while it runs: made once.
+const QByteArray& content(std::size_t index) {
+    static const std::array<QByteArray, kServed.size()> bodies = [] {
+        const QByteArray frame = readResource(":/web/frame.html");
+        std::array<QByteArray, kServed.size()> made;
+        for (std::size_t i = 0; i < kServed.size(); ++i) {
+            made[i] =
+                kServed[i].title ? framed(frame, kServed[i]) : readResource(kServed[i].resource);
         }
-        return read;
+        return made;
     }();
-    return bodies[page];
+    return bodies[index];
 }
 
 Reply plain(int status, const char* text) {
@@ -48,9 +66,9 @@ Reply route(bool readingMethod, const QString& path, const QByteArray& stateJson
     if (path == QLatin1String("/state")) {
         return {200, "application/json", stateJson};
     }
-    for (std::size_t i = 0; i < kPages.size(); ++i) {
-        if (path == QLatin1String(kPages[i].path)) {
-            return {200, kPages[i].type, resource(i)};
+    for (std::size_t i = 0; i < kServed.size(); ++i) {
+        if (path == QLatin1String(kServed[i].path)) {
+            return {200, kServed[i].type, content(i)};
         }
     }
     return plain(404, "Not found.\n");

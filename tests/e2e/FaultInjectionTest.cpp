@@ -31,7 +31,7 @@ struct Faults : ::testing::Test {
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
     std::unique_ptr<sim::VirtualModuleSet> modules =
-        sim::VirtualModuleSet::create("2012:1-2,2012:3-4").modules;
+        sim::VirtualModuleSet::create("2012:1-2,2012:3-4", clock.stamps()).modules;
     test::FaultyTransport transport{modules->transport()};
     app::Console console{platform, clock, transport};
 

@@ -17,7 +17,7 @@ namespace test {
 // modules, teams 1-4), the recording platform and the manual clock.
 struct Match : ::testing::Test {
     explicit Match(const char* moduleList = "2012:1-2,2012:3-4")
-        : modules(sim::VirtualModuleSet::create(moduleList).modules),
+        : modules(sim::VirtualModuleSet::create(moduleList, clock.stamps()).modules),
           console(platform, clock, modules->transport()) {}
     // Modules whose reports the test stamps with their arrival time.
     Match(const std::vector<sim::ModuleSpec>& specs, modulelink::SimTransport::Stamp stamp)

@@ -233,7 +233,7 @@ TEST(TeamEight, TheModuleWithoutIdentityBitsBuzzesForTeam8) {
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
-    auto modules = sim::VirtualModuleSet::create("4097:8").modules;
+    auto modules = sim::VirtualModuleSet::create("4097:8", clock.stamps()).modules;
     app::Console console{platform, clock, modules->transport()};
     console.start();
     EXPECT_TRUE(console.titleForm().ResultsMemo.caption().contains(

@@ -32,7 +32,7 @@ struct ModalFlows : ::testing::Test {
     QString memoBefore;
 
     void make(const QString& list) {
-        modules = sim::VirtualModuleSet::create(list).modules;
+        modules = sim::VirtualModuleSet::create(list, clock.stamps()).modules;
         console = std::make_unique<app::Console>(platform, clock, modules->transport());
     }
     sim::VirtualModule& module(int position) { return modules->module(position - 1); }

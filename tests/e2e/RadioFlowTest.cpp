@@ -16,7 +16,8 @@ struct Radio : ::testing::Test {
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
-    std::unique_ptr<sim::VirtualModuleSet> modules = sim::VirtualModuleSet::create("712").modules;
+    std::unique_ptr<sim::VirtualModuleSet> modules =
+        sim::VirtualModuleSet::create("712", clock.stamps()).modules;
     app::Console console{platform, clock, modules->transport()};
 
     sim::VirtualModule& rf() { return modules->module(0); }
@@ -45,7 +46,7 @@ TEST_F(Radio, TheMenuOffersTheRadioDialogsForTheRfInterfaceOnly) {
     start();
     EXPECT_TRUE(console.menu().mnuRFOptions.enabled());
 
-    auto wired = sim::VirtualModuleSet::create("2012:1-2").modules;
+    auto wired = sim::VirtualModuleSet::create("2012:1-2", clock.stamps()).modules;
     test::RecordingPlatform otherPlatform{folder.path()};
     app::Console other{otherPlatform, clock, wired->transport()};
     other.start();

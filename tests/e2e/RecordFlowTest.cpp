@@ -21,7 +21,7 @@ using Kind = model::MatchEvent::Kind;
 struct ConsoleRun {
     explicit ConsoleRun(const QString& folder, const QString& dataFolder)
         : platform(folder),
-          modules(sim::VirtualModuleSet::create("2012:1-2").modules),
+          modules(sim::VirtualModuleSet::create("2012:1-2", clock.stamps()).modules),
           console((platform.userDataDir = dataFolder, platform), clock, modules->transport()) {}
 
     test::RecordingPlatform platform;

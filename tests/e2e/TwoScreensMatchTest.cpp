@@ -22,7 +22,7 @@ TEST(TwoScreensMatch, TheBoardGoesToTheProjectorAndTheOperatorsWindowsStayOnTheL
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
-    auto modules = sim::VirtualModuleSet::create("2012:1-2").modules;
+    auto modules = sim::VirtualModuleSet::create("2012:1-2", clock.stamps()).modules;
     app::Console console{platform, clock, modules->transport()};
     QScreen* laptop = QGuiApplication::screens().at(0);
     QScreen* projector = QGuiApplication::screens().at(1);
@@ -51,7 +51,7 @@ TEST(TwoScreensMatch, TheQuestionGoesToTheProjectorAndTheListOfAnswersStaysOnThe
     test::TempFolder folder;
     test::RecordingPlatform platform{folder.path()};
     test::ManualClock clock;
-    auto modules = sim::VirtualModuleSet::create("2012:1-2").modules;
+    auto modules = sim::VirtualModuleSet::create("2012:1-2", clock.stamps()).modules;
     app::Console console{platform, clock, modules->transport()};
     QScreen* laptop = QGuiApplication::screens().at(0);
     QScreen* projector = QGuiApplication::screens().at(1);

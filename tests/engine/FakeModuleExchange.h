@@ -60,6 +60,7 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         arrivalsWaiting_ = false;
         ++discards;
     }
+    void startAfresh() override { discardArrivals(); }
     std::vector<modulelink::WaitingPress> takeWaitingPresses() override;
 
   private:

@@ -2,6 +2,7 @@
 // team modules read, and what the device is sent.
 #include <gtest/gtest.h>
 
+#include "FaultyTransport.h"
 #include "foreign/ForeignTransport.h"
 #include "foreign/VirtualForeignDevice.h"
 #include "modulelink/ModuleCommands.h"
@@ -47,7 +48,7 @@ struct OneBuzz : ::testing::Test {
 TEST_F(OneBuzz, FourTeamsListedOpenedAndGivenSlotsAtTheirFirstReset) {
     const auto infos = transport.enumerate(6561);
     ASSERT_EQ(infos.size(), 4u);
-    EXPECT_EQ(infos[2].productName, "Buzz! controller (handset 3)");
+    EXPECT_EQ(infos[2].productName, "Buzz! controller 1, handset 3");
     EXPECT_EQ(infos[2].productId, 4097);
     EXPECT_TRUE(transport.enumerate(0x054C).size() == 1) << "other searches pass through";
     auto team1 = openTeam(1);
@@ -105,6 +106,76 @@ TEST_F(OneBuzz, AnUnpluggedDeviceFailsEveryTeamAndIsNoLongerListed) {
     EXPECT_FALSE(write(*team0, kLight)) << "the lamp cannot be lit: the team module closes";
     devices.removeDevice(buzz);
     EXPECT_TRUE(transport.enumerate(6561).empty());
+}
+
+// A dongle whose reads fail: the error is a removal exactly when its node is gone, whatever
+// the error said, and from then on every team's reads and writes fail alike.
+struct FailingBuzz : ::testing::Test {
+    FailingBuzz() {
+        devices.addDevice(buzz);
+        DeviceRole role;
+        role.fourTeams = true;
+        roles.setRole(deviceKey(buzz.deviceInfo()), role);
+        faulty.faults.onlyPath = "sim:buzz";
+    }
+    std::unique_ptr<modulelink::HidConnection> openTeam(int team) {
+        return transport.open("foreign:" + std::to_string(team) + ":sim:buzz").connection;
+    }
+    // The first read after the reports waiting: the failure, when there is one.
+    static modulelink::HidReadResult afterReports(modulelink::HidConnection& c) {
+        auto r = c.readPending();
+        while (r.gotReport()) {
+            r = c.readPending();
+        }
+        return r;
+    }
+    static modulelink::HidWriteResult write(modulelink::HidConnection& c, int code) {
+        return c.writeOutput({0, static_cast<std::uint8_t>(code), 0, 0, 0, 0, 0, 0, 0});
+    }
+
+    VirtualForeignDevice buzz{DeviceKind::Buzz, "sim:buzz"};
+    modulelink::SimTransport devices{[] { return ArrivalTime{100}; }};
+    test::FaultyTransport faulty{devices};
+    MemoryRoleStore roles;
+    ForeignTransport transport{faulty, roles, {[] { return 3; }, {}, {}}};
+};
+
+TEST_F(FailingBuzz, AnErrorWhileStillAttachedIsNoRemoval) {
+    auto team0 = openTeam(0);
+    auto team2 = openTeam(2);
+    ASSERT_TRUE(team0 && team2);
+    ASSERT_TRUE(write(*team2, kStartUp).ok);
+    faulty.faults.reads = true;
+    const auto r = team0->readPending();
+    ASSERT_TRUE(r.failed());
+    EXPECT_FALSE(r.deviceGone);
+    const auto w = write(*team2, kArm);
+    EXPECT_FALSE(w.ok) << "a failed device takes no more commands";
+    EXPECT_FALSE(w.deviceGone);
+    EXPECT_TRUE(afterReports(*team2).failed()) << "every team learns of the failure";
+}
+
+TEST_F(FailingBuzz, AnErrorWithTheNodeGoneIsTheRemovalOfEveryTeam) {
+    std::vector<std::unique_ptr<modulelink::HidConnection>> teams;
+    for (int team = 0; team < 4; ++team) {
+        teams.push_back(openTeam(team));
+        ASSERT_TRUE(teams.back());
+        ASSERT_TRUE(write(*teams.back(), kStartUp).ok);
+        ASSERT_TRUE(write(*teams.back(), kArm).ok);
+    }
+    buzz.setButton(VirtualForeignDevice::buzzButton(2), true);
+    ASSERT_TRUE(write(*teams[1], 0).ok);  // its lamp lights
+    ASSERT_TRUE(buzz.lamps()[1]);
+    faulty.faults.reads = true;  // the error says nothing of a removal
+    buzz.unplug();
+    for (auto& team : teams) {
+        const auto r = afterReports(*team);
+        ASSERT_TRUE(r.failed());
+        EXPECT_TRUE(r.deviceGone);
+    }
+    const auto w = write(*teams[0], kLock);
+    EXPECT_FALSE(w.ok);
+    EXPECT_TRUE(w.deviceGone);
 }
 
 }  // namespace

@@ -9,43 +9,22 @@
 #include <QTest>
 #include <random>
 
-#include "ManualClock.h"
+#include "ForeignConsole.h"
 #include "QtPrinters.h"
-#include "RecordingPlatform.h"
-#include "TempFolder.h"
-#include "app/Console.h"
-#include "foreign/ForeignTransport.h"
-#include "foreign/FreeSlot.h"
-#include "foreign/PcSound.h"
-#include "foreign/VirtualForeignDevice.h"
-#include "modulelink/SimTransport.h"
-#include "sim/VirtualModule.h"
 
 using foreign::DeviceKind;
 using foreign::VirtualForeignDevice;
 
 namespace {
 
-struct ForeignMatch : ::testing::TestWithParam<bool> {
+struct ForeignMatch : test::ForeignConsole, ::testing::TestWithParam<bool> {
     ForeignMatch() {
-        devices.addDevice(own);
-        devices.addDevice(buzz);
-        devices.addDevice(pad);
         foreign::DeviceRole role;
         role.fourTeams = fourTeams;
         roles.setRole(foreign::deviceKey(buzz.deviceInfo()), role);
         foreign::DeviceRole padRole;
         padRole.buttonOfPlayer = {2, 1, 3, 0, 12};  // remapped: button 1 is player 2
         roles.setRole(foreign::deviceKey(pad.deviceInfo()), padRole);
-    }
-
-    foreign::ForeignDevice::Hooks hooks() {
-        return {[this] { return foreign::firstFreeSlot(console.state()); },
-                [this](sim::Tone t) {
-                    tones.push_back(t);
-                    foreign::playOnPc(t, console.settings(), platform);
-                },
-                {}};
     }
 
     // The slot and player a device button buzzes as; nothing when it is no press.
@@ -65,40 +44,44 @@ struct ForeignMatch : ::testing::TestWithParam<bool> {
         }
         return std::nullopt;
     }
-    QString nameOf(std::pair<int, int> seat) {
-        return console.menu()
-            .Text[static_cast<std::size_t>(6 * (seat.first - 1) + seat.second)]
-            ->text();
-    }
-    void settle() {
-        QCoreApplication::processEvents();
-        clock.advanceMs(5);
-    }
+    QString nameOf(std::pair<int, int> seat) { return playerName(seat.first, seat.second); }
 
     const bool fourTeams = GetParam();
-    test::TempFolder folder;
-    test::RecordingPlatform platform{folder.path()};
-    test::ManualClock clock;
-    modulelink::ArrivalTime stamp{1};
-    sim::VirtualModule own{2012, 1, "sim:own"};
-    VirtualForeignDevice buzz{DeviceKind::Buzz, "sim:buzz"};
-    VirtualForeignDevice pad{DeviceKind::GameController, "sim:pad"};
-    modulelink::SimTransport devices{[this] { return stamp; }};
-    foreign::MemoryRoleStore roles;
-    std::vector<sim::Tone> tones;
-    foreign::ForeignTransport transport{devices, roles, hooks()};
-    app::Console console{platform, clock, transport};
 };
 
-TEST_P(ForeignMatch, StartUpListsForeignTeamsAfterTheOwnModules) {
+TEST_P(ForeignMatch, StartUpListsForeignTeamsInWordsAfterTheOwnModules) {
     console.start();
-    const QString results = console.titleForm().ResultsMemo.caption();
-    EXPECT_TRUE(results.contains("Team Interface 1-2 is connected and working."));
-    const int last = fourTeams ? 7 : 4;
-    for (int slot = 3; slot <= last; ++slot) {
-        EXPECT_TRUE(results.contains(QString("Team Interface %1 is connected").arg(slot))) << slot;
+    QStringList expected{"  Team Interface 1-2 is connected and working."};
+    if (fourTeams) {
+        for (int h = 1; h <= 4; ++h) {
+            expected << QString(
+                            "  Buzz! controller 1, handset %1 is connected and working "
+                            "(team %2).")
+                            .arg(h)
+                            .arg(2 + h);
+        }
+    } else {
+        expected << "  Buzz! controller 1 (4 handsets) is connected and working (team 3).";
     }
+    expected << QString("  Game controller 1 (12 buttons) is connected and working (team %1).")
+                    .arg(fourTeams ? 7 : 4);
+    const QString results = console.titleForm().ResultsMemo.caption();
+    EXPECT_TRUE(results.endsWith(expected.join("\r\n") + "\r\n")) << results.toStdString();
+    EXPECT_FALSE(results.contains("Team Interface 3")) << "a foreign team is no Team Interface";
     EXPECT_EQ(console.link().ModuleCollection.size(), fourTeams ? 6u : 3u);
+    // The maker's lines are the Quorvantix module's: it was opened first.
+    EXPECT_EQ(console.titleForm().Label2.caption(), "Quorvantix USB Interface From Lumetrica");
+    EXPECT_EQ(console.titleForm().Label3.caption(), "USB Vendor #: 1240");
+    EXPECT_EQ(console.titleForm().Label4.caption(), "Model #: 2012");
+}
+
+TEST_P(ForeignMatch, WithoutAQuorvantixModuleTheStartUpShowsTheLastBuzzersOwnIds) {
+    own.unplug();
+    console.start();
+    EXPECT_EQ(console.titleForm().Label2.caption(), "Other buzzers: Buzz! and game controllers");
+    EXPECT_EQ(console.titleForm().Label3.caption(), "USB Vendor ID#: 4617") << "0x1209";
+    EXPECT_EQ(console.titleForm().Label4.caption(), "Model #: 1");
+    EXPECT_EQ(console.state().teamModuleHandle[0] != 0, true) << "slot 1 is the dongle's";
 }
 
 TEST_P(ForeignMatch, RandomTimelinesKeepEveryLockoutGuarantee) {

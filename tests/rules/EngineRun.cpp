@@ -105,9 +105,10 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     std::vector<std::string> log;
     test::RecordingBoardView view(log, rowCaptions(t));
     view.name.clear();
-    const ConsoleView console{state, view, modules};
+    ConsoleView console{state, view, modules};
     const auto ran = [&] {
         if (probe) {
+            console.us = std::chrono::duration_cast<microseconds>(timing->now()).count();
             probe->ran(console);
         }
     };
@@ -130,6 +131,7 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
             timing->at(microseconds(s.us), [&m, s, probe, &console] {
                 const bool latched = m.press({{s.team, s.player}});
                 if (probe) {
+                    console.us = s.us;
                     probe->pressed(s, latched, console);
                 }
             });
@@ -173,6 +175,7 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
                     break;
             }
             if (probe) {
+                console.us = s.us;
                 probe->acted(s, console);
             }
             pump();

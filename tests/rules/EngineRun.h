@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "Outcome.h"
@@ -23,6 +24,7 @@ struct ConsoleView {
     const model::MatchState& state;
     const test::RecordingBoardView& board;
     sim::VirtualModuleSet& modules;
+    std::int64_t us = 0;  // USB time of what is seen
 };
 
 // Watches a run: every press as its module takes it or not, every operator action once it

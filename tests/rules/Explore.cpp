@@ -1,6 +1,7 @@
 // Runs as many timelines as asked through the console and the rules:
 //   rules_explore [--count N] [--seed S]     N timelines from seed S (a random seed if none)
-//   rules_explore --replay S                 one timeline, printed with both outcomes
+//   rules_explore --replay S                 one timeline, printed with both outcomes and
+//                                            the console's run step by step
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +9,8 @@
 #include <string>
 
 #include "Differential.h"
+#include "EngineRun.h"
+#include "TraceProbe.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -30,6 +33,9 @@ int main(int argc, char** argv) {
     if (replay) {
         const rules::Verdict v = rules::judge(rules::randomTimeline(seed));
         std::printf("seed %u: %s\n%s", seed, rules::name(v.kind), v.report.c_str());
+        std::printf("the console's run:\n");
+        rules::TraceProbe trace;
+        rules::runEngine(rules::randomTimeline(seed), &trace);
         return v.kind == rules::Difference::Unexplained ? 1 : 0;
     }
     std::printf("%lld timelines from seed %u\n", static_cast<long long>(count), seed);

@@ -31,6 +31,7 @@ struct Report {
     int content = kIdle;  // kIdle, kIdentity or team * 10 + player
     int armCount = 0;
     std::int64_t at = 0;  // when it reached the host
+    bool taken = false;   // dealt with: a press counts once, however often it is read
 };
 
 struct Module {
@@ -42,6 +43,7 @@ struct Module {
     std::optional<int> latched;  // team * 10 + player
     int content = kIdentity;
     int armCount = 0;
+    int questionArm = 0;  // the module's arm count after the operator's last arm
     bool plugged = true;
     // Host side: the kernel's queue of reports and the latest one read.
     std::deque<Report> queue;
@@ -156,8 +158,8 @@ class Model {
                 } else if (m.plugged && d.content == kStatus) {
                     wakePending_ = true;  // it wakes the console, but no check reads it
                     delivered = true;
-                } else if (m.plugged && deaf_) {
-                    m.latest = {d.content, d.armCount, when};  // behind a taken press
+                } else if (m.plugged && (deaf_ || fromBeforeQuestion(m, d))) {
+                    m.latest = {d.content, d.armCount, when, true};  // dealt with, no news
                 } else if (m.plugged) {
                     if (m.queue.size() == 64) {
                         m.queue.pop_front();
@@ -324,7 +326,7 @@ class Model {
 
     // A report read again counts while its press is still latched in the module.
     static bool showsPress(const Module& m, const Report& r, bool fresh) {
-        return r.content >= 0 && (fresh || r.armCount == m.armCount);
+        return r.content >= 0 && !r.taken && (fresh || r.armCount == m.armCount);
     }
 
     void check() {
@@ -368,6 +370,7 @@ class Model {
             if (showsPress(m, r, fresh) && position != excluded_ && !responder_) {
                 responder_ = r.content;
                 respondingModule_ = position;
+                m.latest.taken = true;
             }
         }
     }
@@ -391,17 +394,26 @@ class Model {
         }
     }
     void forgetQueued(Module& m) const {
-        if (imp_.noReplayAfterArm && !m.queue.empty()) {
+        if (!imp_.noReplayAfterArm) {
+            return;
+        }
+        if (!m.queue.empty()) {
             m.latest = m.queue.back();
             m.queue.clear();
         }
+        m.latest.taken = true;  // read with the taken press or not, it counts no more
     }
-    // The operator's arm: each module forgets, as its arm goes out, what it sent before.
+    // The operator's arm: each module forgets, as its arm goes out, what it sent before,
+    // including a press still on its way then.
     void fullArm() {
         for (std::size_t i = 0; i < modules_.size(); ++i) {
             forgetQueued(modules_[i]);
             write(i, kArm);
+            modules_[i].questionArm = modules_[i].armCount;
         }
+    }
+    bool fromBeforeQuestion(const Module& m, const Due& d) const {
+        return imp_.noReplayAfterArm && d.content >= 0 && d.armCount < m.questionArm;
     }
 
     // ---- buzz-in ----

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "ui/Clock.h"
@@ -19,6 +21,13 @@ class ManualClock final : public ui::Clock {
 
     void advance(ui::Milliseconds span);
     void advanceMs(std::int64_t ms) { advance(ui::Milliseconds(ms)); }
+    // Arrival stamps for virtual modules on this clock, so reports arrive in test time; each
+    // a nanosecond after the one before, as no two things happen at one instant.
+    std::function<std::chrono::nanoseconds()> stamps() const {
+        return [this, count = std::int64_t{0}]() mutable {
+            return std::chrono::nanoseconds(now_) + std::chrono::nanoseconds(++count);
+        };
+    }
 
   private:
     class Backend;

@@ -35,6 +35,31 @@ TEST(Label, KeepsCaptionAndColoursAsSetAndPaintsThem) {
     EXPECT_EQ(label.widget()->palette().color(QPalette::Window), QColor(255, 128, 0));
 }
 
+// Views that mirror a window hear of each change of what a control shows, once, and of
+// nothing that leaves it as it was.
+TEST(Label, TellsOfEachChangeOfWhatItShowsOnce) {
+    Host host;
+    ui::Label label(&host.window, "Alpha");
+    int told = 0;
+    QObject::connect(&label, &ui::Control::looksChanged, [&] { ++told; });
+    const std::function<void()> unchanged[] = {
+        [&] { label.setCaption("Alpha"); }, [&] { label.setBackColor(ui::colors::buttonFace); },
+        [&] { label.setForeColor(ui::colors::buttonText); }, [&] { label.setVisible(true); }};
+    for (const auto& change : unchanged) {
+        change();
+    }
+    EXPECT_EQ(told, 0);
+    const std::function<void()> changes[] = {
+        [&] { label.setCaption("Alpha "); }, [&] { label.setBackColor(ui::colors::orange); },
+        [&] { label.setForeColor(ui::colors::red); }, [&] { label.setVisible(false); },
+        [&] { label.setCaption({}); }};
+    for (const auto& change : changes) {
+        const int before = told;
+        change();
+        EXPECT_EQ(told, before + 1);
+    }
+}
+
 TEST(Label, VisibleIsTheLabelsOwnStateNotItsParents) {
     QWidget hiddenParent;  // never shown
     ui::Label label(&hiddenParent, "x");

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QRandomGenerator>
 
+#include "ManualClock.h"
 #include "WebClients.h"
 #include "web/AudienceScreen.h"
 
@@ -31,12 +32,13 @@ AudienceState sampleState(const QString& responder) {
 }
 
 struct Server : ::testing::Test {
-    explicit Server(web::ServerLimits limits = {}) : screen(limits) {
+    explicit Server(web::ServerLimits limits = {}) : screen(clock, limits) {
         screen.publish(sampleState("Ann"));
         const QString problem = screen.start(0);
         EXPECT_TRUE(problem.isEmpty()) << problem.toStdString();
         port = screen.port();
     }
+    test::ManualClock clock;  // the server's idle and ping limits run on it
     AudienceScreen screen;
     quint16 port = 0;
 };
@@ -84,6 +86,31 @@ TEST_F(Server, AnswersOnlyItsOwnPagesAndTheState) {
         EXPECT_TRUE(answer.body.contains(c.bodyHas)) << answer.body.left(200).toStdString();
         EXPECT_FALSE(answer.body.contains(folder));
         EXPECT_FALSE(answer.head.contains(folder));
+    }
+}
+
+// Each page is one whole document in the frame all pages share: the style and the script
+// once each, its own title and kind, and the script drawing it with its own view.
+TEST_F(Server, EveryPageComesInTheSharedFrame) {
+    struct Page {
+        const char* path;
+        const char* title;
+        const char* kind;
+        const char* view;
+    };
+    for (const Page& page : {Page{"/", "the board", "board", "showBoard"},
+                             Page{"/overlay", "overlay", "overlay", "showOverlay"},
+                             Page{"/log", "buzz log", "log", "showLog"}}) {
+        SCOPED_TRACE(page.path);
+        const QByteArray body = get(port, page.path).body;
+        EXPECT_TRUE(body.startsWith("<!DOCTYPE html>"));
+        EXPECT_EQ(body.count("<link rel=\"stylesheet\" href=\"/audience.css\">"), 1);
+        EXPECT_EQ(body.count("<script src=\"/audience.js\"></script>"), 1);
+        EXPECT_TRUE(body.contains(QByteArray("<title>Quorvantix Console: ") + page.title));
+        EXPECT_TRUE(body.contains(QByteArray("<body class=\"") + page.kind + "\">"));
+        EXPECT_TRUE(body.contains(QByteArray("audience.follow(audience.") + page.view + ");"));
+        EXPECT_FALSE(body.contains("{{")) << "every blank of the frame filled";
+        EXPECT_TRUE(body.trimmed().endsWith("</html>"));
     }
 }
 
@@ -185,14 +212,16 @@ struct TightServer : Server {
         l.maxClients = 5;
         l.idleMs = 400;
         l.pingMs = 400;
+        l.tickMs = 100;
         l.maxRequestBytes = 4096;
         l.maxUnsentBytes = 64 * 1024;
         return l;
     }
     TightServer() : Server(limits()) {}
 
-    // Opens a raw connection with `bytes` sent; true when the server closes it.
-    bool closes(const QByteArray& bytes) {
+    // Opens a raw connection with `bytes` sent; true when the server closes it. Each wait
+    // moves the clock by `stepMs`, so the time it took shows in `clock`.
+    bool closes(const QByteArray& bytes, int stepMs = 0) {
         QTcpSocket socket;
         socket.connectToHost(QHostAddress::LocalHost, port);
         if (!socket.waitForConnected(5000)) {
@@ -200,22 +229,35 @@ struct TightServer : Server {
         }
         socket.write(bytes);
         return waitUntil([&] {
+            clock.advanceMs(stepMs);
             socket.readAll();
             return socket.state() == QAbstractSocket::UnconnectedState;
         });
     }
 };
 
-TEST_F(TightServer, MalformedOverLongAndIdleRequestsAreClosed) {
+TEST_F(TightServer, MalformedAndOverLongRequestsAreClosedAtOnce) {
     EXPECT_TRUE(closes(QByteArray("\x00\x01\x02 nonsense\r\n\r\n", 17)));
     EXPECT_TRUE(closes("GET /" + QByteArray(20000, 'a') + " HTTP/1.1\r\n\r\n"));
     EXPECT_TRUE(closes("GET / HTTP/1.1\r\nX-Long: " + QByteArray(8000, 'b') + "\r\n\r\n"));
     EXPECT_TRUE(
         closes("POST / HTTP/1.1\r\nContent-Length: 100000\r\n\r\n" + QByteArray(100000, 'c')));
-    EXPECT_TRUE(closes("GET / HTT"));  // half a request, then nothing
-    EXPECT_TRUE(closes({}));           // nothing at all
+    EXPECT_EQ(clock.now().count(), 0) << "not for being idle";
     EXPECT_TRUE(waitUntil([&] { return screen.openConnections() == 0; }));
     EXPECT_EQ(get(port, "/state").status, 200) << "still serving";
+}
+
+// Half a request, nothing at all, or an answered one left open: closed once the idle
+// limit has passed on the console's clock, not before.
+TEST_F(TightServer, IdleConnectionsAreClosedWhenTheirTimeIsUp) {
+    const int step = limits().tickMs;
+    for (const QByteArray& bytes :
+         {QByteArray("GET / HTT"), QByteArray(), QByteArray("GET /state HTTP/1.1\r\n\r\n")}) {
+        const ui::Milliseconds before = clock.now();
+        EXPECT_TRUE(closes(bytes, step)) << bytes.toStdString();
+        EXPECT_GT((clock.now() - before).count(), limits().idleMs) << bytes.toStdString();
+    }
+    EXPECT_TRUE(waitUntil([&] { return screen.openConnections() == 0; }));
 }
 
 TEST_F(TightServer, AdmitsNoMoreThanItsLimitOfConnections) {
@@ -227,6 +269,7 @@ TEST_F(TightServer, AdmitsNoMoreThanItsLimitOfConnections) {
     }
     ASSERT_TRUE(waitUntil([&] { return screen.openConnections() == 5; }));
     EXPECT_TRUE(closes("GET /state HTTP/1.1\r\n\r\n")) << "the sixth is turned away";
+    EXPECT_EQ(screen.openConnections(), 5);
     held.front()->abort();
     held.erase(held.begin());
     ASSERT_TRUE(waitUntil([&] { return screen.openConnections() == 4; }));
@@ -241,18 +284,16 @@ TEST_F(TightServer, APageThatNeverReadsIsDropped) {
     test::LivePage reader(port);
     QTcpSocket stalled;
     stalled.setReadBufferSize(1024);  // it stops taking what the server sends
-    stalled.connectToHost(QHostAddress::LocalHost, port);
-    ASSERT_TRUE(stalled.waitForConnected(5000));
-    stalled.write(
-        "GET /live HTTP/1.1\r\nHost: localhost\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
-        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+    test::requestLivePage(stalled, port);
     ASSERT_TRUE(waitUntil([&] { return screen.liveClients() == 2; }));
     // Each state is sent once the reading page has the one before, so only the stalled
-    // page's share piles up.
+    // page's share piles up. Each is larger than the limit on its own: one state on its
+    // way is not slowness.
     int published = 0;
     while (screen.liveClients() == 2 && published < 2000) {
         screen.publish(sampleState(QString(60000, QLatin1Char('a' + published++ % 26))));
         const QString sent = QString::fromUtf8(web::toJson(screen.state()));
+        ASSERT_GT(sent.size(), limits().maxUnsentBytes);
         ASSERT_TRUE(waitUntil([&] {
             return screen.liveClients() < 2 ||
                    (!reader.messages.empty() && reader.messages.back() == sent);
@@ -266,6 +307,49 @@ TEST_F(TightServer, APageThatNeverReadsIsDropped) {
         waitUntil([&] { return !reader.messages.empty() && reader.messages.back() == last; }));
 }
 
+// A page that answers the pings stays however long it idles; one that reads them but never
+// answers is dropped after its third unanswered ping.
+TEST_F(TightServer, APageThatStopsAnsweringPingsIsDropped) {
+    test::LivePage answering(port);
+    QTcpSocket silent;
+    test::requestLivePage(silent, port);
+    ASSERT_TRUE(waitUntil([&] { return screen.liveClients() == 2; }));
+    qint64 answered = 0;
+    QObject::connect(&answering.socket, &QWebSocket::bytesWritten,
+                     [&](qint64 bytes) { answered += bytes; });
+    QByteArray heard;
+    const QByteArray ping("\x89\x00", 2);  // an empty ping frame, as a server sends it
+    // One ping round: the clock moves on, and the round went out when the answering page
+    // has answered it and, when `silentHears`, the silent page has heard it (so it was not
+    // dropped in this round).
+    const auto pingRound = [&](bool silentHears) {
+        const qsizetype heardBefore = heard.size();
+        const qint64 answeredBefore = answered;
+        clock.advanceMs(limits().pingMs);
+        return waitUntil([&] {
+            heard += silent.readAll();
+            const bool silentHeard =
+                !silentHears || (heard.size() > heardBefore && heard.endsWith(ping));
+            return silentHeard && answered > answeredBefore;
+        });
+    };
+    for (int round = 1; round <= 3; ++round) {
+        ASSERT_TRUE(pingRound(true)) << "unanswered ping " << round;
+    }
+    ASSERT_TRUE(pingRound(false));
+    EXPECT_TRUE(waitUntil([&] {
+        silent.readAll();
+        return screen.liveClients() == 1 && silent.state() == QAbstractSocket::UnconnectedState;
+    })) << "the fourth round drops it";
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(pingRound(false));
+    }
+    EXPECT_TRUE(answering.connected);
+    EXPECT_EQ(screen.liveClients(), 1);
+    screen.publish(sampleState("Gus"));
+    EXPECT_TRUE(waitUntil([&] { return answering.messages.back().contains("\"Gus\""); }));
+}
+
 TEST_F(TightServer, OnlyTheLivePathTakesAWebSocket) {
     test::LivePage wrong(port, "/state");
     EXPECT_TRUE(waitUntil([&] { return !wrong.connected && screen.openConnections() == 0; }));
@@ -273,9 +357,10 @@ TEST_F(TightServer, OnlyTheLivePathTakesAWebSocket) {
 }
 
 TEST(ServerStart, APortInUseIsReportedAndNothingServes) {
-    AudienceScreen first;
+    test::ManualClock clock;
+    AudienceScreen first(clock);
     ASSERT_TRUE(first.start(0).isEmpty());
-    AudienceScreen second;
+    AudienceScreen second(clock);
     const QString problem = second.start(first.port());
     EXPECT_TRUE(problem.contains(QString::number(first.port()))) << problem.toStdString();
     EXPECT_FALSE(second.running());

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QJsonObject>
+#include <QPainter>
 
 #include "Browser.h"
 #include "MatchFixture.h"
@@ -27,6 +30,19 @@ void keep(const QByteArray& png, const char* name) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(png);
     }
+}
+
+// A streaming tool's scene behind the overlay: bands of strong colours, light and dark.
+QImage streamScene(QSize size) {
+    QImage scene(size, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scene);
+    const QColor bands[] = {QColor(0, 177, 64),    QColor(255, 0, 255), QColor(255, 230, 0),
+                            QColor(255, 255, 255), QColor(20, 20, 20),  QColor(0, 90, 255)};
+    const int width = size.width() / int(std::size(bands)) + 1;
+    for (int i = 0; i < int(std::size(bands)); ++i) {
+        painter.fillRect(i * width, 0, width, size.height(), bands[i]);
+    }
+    return scene;
 }
 
 struct BrowserMatch : test::Match {
@@ -82,6 +98,25 @@ TEST_F(BrowserMatch, APressShowsTheRespondersNameInTheBrowser) {
               "rgba(0, 0, 0, 0)")
         << "transparent for streaming tools";
     keep(browser.screenshot(), "web-overlay.png");
+
+    // As a streaming tool composes it: the overlay's own picture, transparent where it
+    // draws nothing, laid over a scene of strong colours.
+    browser.open(base + "/overlay");
+    EXPECT_TRUE(browser.shows("document.getElementById('responder').textContent", "Twelve"));
+    browser.call("Emulation.setDefaultBackgroundColorOverride",
+                 {{"color", QJsonObject{{"r", 0}, {"g", 0}, {"b", 0}, {"a", 0}}}});
+    const QImage layer = QImage::fromData(browser.screenshot(), "PNG")
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(layer.size(), QSize(1280, 720));
+    EXPECT_EQ(qAlpha(layer.pixel(640, 100)), 0) << "the scene shows above the lower third";
+    const QImage scene = streamScene(layer.size());
+    QImage composed = scene;
+    QPainter(&composed).drawImage(0, 0, layer);
+    EXPECT_EQ(composed.pixel(640, 100), scene.pixel(640, 100));
+    QByteArray png;
+    QBuffer buffer(&png);
+    composed.save(&buffer, "PNG");
+    keep(png, "web-overlay-scene.png");
 
     browser.open(base + "/log");
     EXPECT_TRUE(

@@ -12,8 +12,9 @@
 namespace test {
 
 // Runs the event loop until `done` holds or the deadline passes; waits on events, never
-// sleeps. The deadline only bounds a failing test.
-inline bool waitUntil(const std::function<bool()>& done, int deadlineMs = 10000) {
+// sleeps. The deadline only turns a hang into a failure: far beyond what the slowest
+// (sanitizer) build on a loaded machine takes.
+inline bool waitUntil(const std::function<bool()>& done, int deadlineMs = 120000) {
     QDeadlineTimer deadline(deadlineMs);
     while (!done()) {
         if (deadline.hasExpired()) {
@@ -89,6 +90,14 @@ struct LivePage {
         socket.open(QUrl(QStringLiteral("ws://127.0.0.1:%1%2").arg(port).arg(path)));
     }
 };
+
+// Asks for a live page over a plain socket, which then reads only what the test takes.
+inline void requestLivePage(QTcpSocket& socket, quint16 port) {
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    socket.write(
+        "GET /live HTTP/1.1\r\nHost: localhost\r\nUpgrade: websocket\r\nConnection: Upgrade\r\n"
+        "Sec-WebSocket-Key: dGhlIHNhbXBsZSBub25jZQ==\r\nSec-WebSocket-Version: 13\r\n\r\n");
+}
 
 inline std::vector<std::unique_ptr<LivePage>> openPages(quint16 port, int count) {
     std::vector<std::unique_ptr<LivePage>> pages;

@@ -76,7 +76,16 @@ void VirtualModulesWindow::syncPanels() {
                 [this, &module](Button b) { gather(module, b); });
     }
     addBar_->refreshChoices();
-    // Never narrower than its panels: the column beside the board widens to show them whole.
+    fitPanels();
+}
+
+void VirtualModulesWindow::addPanel(QWidget* panel) {
+    panelColumn_->insertWidget(panelColumn_->count() - 1, panel);
+    fitPanels();
+}
+
+// Never narrower than its panels: the column beside the board widens to show them whole.
+void VirtualModulesWindow::fitPanels() {
     scroll_->setMinimumWidth(scroll_->widget()->minimumSizeHint().width() +
                              scroll_->verticalScrollBar()->sizeHint().width() +
                              2 * scroll_->frameWidth());

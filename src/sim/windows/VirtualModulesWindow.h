@@ -38,6 +38,8 @@ class VirtualModulesWindow final : public QWidget {
 
     // Adds panels for modules added to the set since (by the window or by others).
     void syncPanels();
+    // Adds the panel of a device beside the modules (a foreign buzzer's); the window owns it.
+    void addPanel(QWidget* panel);
     // A contestant's press as a key or click makes it.
     void pressButton(VirtualModule& module, Button button);
     void gather(VirtualModule& module, Button button);
@@ -53,6 +55,7 @@ class VirtualModulesWindow final : public QWidget {
 
   private:
     VirtualModule* moduleForKey(Button button) const;
+    void fitPanels();
     void showGathered();
     void pressKey(int key);
 

@@ -4,6 +4,12 @@
 var audience = (function () {
   function byId(id) { return document.getElementById(id); }
   function setText(id, text) { var e = byId(id); if (e) { e.textContent = text || ""; } }
+  function textSpan(className, text) {
+    var span = document.createElement("span");
+    span.className = className;
+    span.textContent = text;
+    return span;
+  }
   function switches() {
     var on = {};
     new URLSearchParams(location.search).forEach(function (value, key) {
@@ -32,14 +38,8 @@ var audience = (function () {
     s.rows.forEach(function (row) {
       var item = document.createElement("li");
       item.className = "row " + row.mark;
-      var name = document.createElement("span");
-      name.className = "name";
-      name.textContent = row.name;
-      var score = document.createElement("span");
-      score.className = "score";
-      score.textContent = row.score;
-      item.appendChild(name);
-      item.appendChild(score);
+      item.appendChild(textSpan("name", row.name));
+      item.appendChild(textSpan("score", row.score));
       list.appendChild(item);
     });
   }
@@ -56,7 +56,8 @@ var audience = (function () {
       if (!row.name) { return; }
       var item = document.createElement("span");
       item.className = "pair " + row.mark;
-      item.textContent = row.name + " " + row.score;
+      item.appendChild(textSpan("name", row.name));
+      item.appendChild(textSpan("score", row.score));
       scores.appendChild(item);
     });
     setText("timer", on("timer") ? s.timer : "");

@@ -1,0 +1,28 @@
+#include "modulelink/ArmEcho.h"
+
+#include <utility>
+
+#include "modulelink/ModuleCommands.h"
+
+namespace modulelink {
+
+void ArmEcho::commandWritten(int command, ArrivalTime now) {
+    if (command == command::kArm) {
+        if (std::exchange(fenceNextArm_, false)) {
+            // A module locked for longer than a poll has nothing on its way.
+            const bool mayHaveLatched = armed_ || (lockedAt_ && now - *lockedAt_ < kWindow);
+            fence_ = mayHaveLatched ? std::optional(now) : std::nullopt;
+            rearmedAt_.reset();
+        } else if (fence_ && !rearmedAt_) {
+            rearmedAt_ = now;
+        }
+        armed_ = true;
+    } else if (command == command::kLock || command == command::kStartUp) {
+        if (armed_) {
+            lockedAt_ = now;
+        }
+        armed_ = false;
+    }
+}
+
+}  // namespace modulelink

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+
+#include "modulelink/HidTransport.h"
+
+namespace modulelink {
+
+// A press that a module latched just before the operator's arm may still be on its way when
+// the arm goes out, and reach the console after it. The module's idle answer to the arm
+// follows such a press one poll later, while a press made after the arm is followed by
+// nothing. What a module was told, and when, says which presses are in doubt.
+class ArmEcho {
+  public:
+    // A poll interval and the arm's own frame, with room to spare.
+    static constexpr ArrivalTime kWindow = std::chrono::milliseconds(12);
+
+    // The next arm is the operator's: it starts a new question.
+    void fenceNextArm() { fenceNextArm_ = true; }
+    bool nextArmIsTheOperators() const { return fenceNextArm_; }
+    void commandWritten(int command, ArrivalTime now);
+
+    // Whether a press that arrived then may have been latched before the operator's arm.
+    bool inDoubt(ArrivalTime arrival) const {
+        return fence_ && arrival >= *fence_ && arrival - *fence_ < kWindow;
+    }
+    // Reports up to this time can be the answer to the operator's arm: a later engine
+    // re-arm (a refusal) brings an answer of its own.
+    std::optional<ArrivalTime> answersUpTo() const { return rearmedAt_; }
+
+  private:
+    bool armed_ = false;                   // by the last command written
+    std::optional<ArrivalTime> lockedAt_;  // when a lock last ended an arm
+    bool fenceNextArm_ = false;
+    std::optional<ArrivalTime> fence_;
+    std::optional<ArrivalTime> rearmedAt_;
+};
+
+}  // namespace modulelink
