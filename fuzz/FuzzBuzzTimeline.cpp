@@ -103,8 +103,9 @@ class Invariants final : public rules::Probe {
                 }
             }
             if (s.act == Act::RightClick && refusesOrange()) {
+                // A click that handed over shows the held team, orange as it answers now.
                 for (const auto& row : c.board.rows) {
-                    if (row.color == ui::colors::orange) {
+                    if (row.color == ui::colors::orange && row.caption != c.board.team) {
                         refused_.push_back(row.caption.toStdString());
                     }
                 }

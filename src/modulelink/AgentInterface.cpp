@@ -95,6 +95,7 @@ void AgentInterface::build(const HidReportDescriptor& descriptor, int reportBase
     }
     mostRecent.assign(reports.size(), Bytes{});
     mostRecentArrival.assign(reports.size(), ArrivalTime{0});
+    mostRecentStreamStart.assign(reports.size(), ArrivalTime{0});
 }
 
 QString AgentInterface::name() const {

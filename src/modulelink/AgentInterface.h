@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "modulelink/HidDescriptor.h"
@@ -56,6 +57,8 @@ struct AgentReport {
 struct PendingReport {
     Bytes whole;  // as read (id byte first when numbered)
     ArrivalTime arrival{0};
+    // When the interface's reports began to come back to back, this one included.
+    ArrivalTime streamStart{0};
 };
 
 // An open interface with its reports, variables and pending input reports.
@@ -69,6 +72,10 @@ struct AgentInterface {
     std::deque<PendingReport> pending;
     std::vector<Bytes> mostRecent;               // per report: the payload last read (empty before)
     std::vector<ArrivalTime> mostRecentArrival;  // ... and when it arrived
+    std::vector<ArrivalTime> mostRecentStreamStart;
+    // Of the interface's latest report of any id, and of the back-to-back run it is in.
+    std::optional<ArrivalTime> lastArrival;
+    ArrivalTime streamStart{0};
 
     // Lays out reports and variables, numbering them from the given bases.
     void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);

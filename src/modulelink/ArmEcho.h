@@ -13,16 +13,18 @@ namespace modulelink {
 class ArmEcho {
   public:
     // A poll interval and the arm's own frame, with room to spare.
-    static constexpr ArrivalTime kWindow = std::chrono::milliseconds(12);
+    static constexpr ArrivalTime kWindow = kBackToBack;
 
     // The next arm is the operator's: it starts a new question.
     void fenceNextArm() { fenceNextArm_ = true; }
     bool nextArmIsTheOperators() const { return fenceNextArm_; }
     void commandWritten(int command, ArrivalTime now);
 
-    // Whether a press that arrived then may have been latched before the operator's arm.
-    bool inDoubt(ArrivalTime arrival) const {
-        return fence_ && arrival >= *fence_ && arrival - *fence_ < kWindow;
+    // Whether a press that arrived then may have been latched before the operator's arm:
+    // it came within a poll of the arm, or behind reports that came back to back since
+    // (streamStart), which the module had queued before the arm reached it.
+    bool inDoubt(ArrivalTime arrival, ArrivalTime streamStart) const {
+        return fence_ && arrival >= *fence_ && streamStart - *fence_ < kWindow;
     }
     // Reports up to this time can be the answer to the operator's arm: a later engine
     // re-arm (a refusal) brings an answer of its own.

@@ -248,6 +248,7 @@ void HidAgent::drainAll(bool forget) {
                 const auto local = static_cast<std::size_t>(intf->localReportOfInput(id));
                 intf->mostRecent[local] = intf->payloadOf(p.whole);
                 intf->mostRecentArrival[local] = p.arrival;
+                intf->mostRecentStreamStart[local] = p.streamStart;
             }
             intf->pending.clear();
         }
@@ -466,6 +467,11 @@ void HidAgent::SetScaledValue(int index, std::int32_t value) {
 }
 
 bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival) {
+    // Every report kept the endpoint busy, whether or not it is kept.
+    if (!intf.lastArrival || arrival - *intf.lastArrival >= kBackToBack) {
+        intf.streamStart = arrival;
+    }
+    intf.lastArrival = std::max(arrival, intf.lastArrival.value_or(arrival));
     const std::uint8_t id = intf.idOf(data);
     const int local = intf.localReportOfInput(id);
     if (local < 0 || (intf.numberedReports && data.empty()) ||
@@ -478,7 +484,7 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arriva
     if (std::count_if(intf.pending.begin(), intf.pending.end(), sameReport) >= kMaxPendingReports) {
         intf.pending.erase(std::find_if(intf.pending.begin(), intf.pending.end(), sameReport));
     }
-    intf.pending.push_back({std::move(data), arrival});
+    intf.pending.push_back({std::move(data), arrival, intf.streamStart});
     intf.reports[static_cast<std::size_t>(local)].everArrived = true;
     emit ReportArrived(local, intf.reports[static_cast<std::size_t>(local)].index);
     return true;
@@ -512,6 +518,12 @@ ArrivalTime HidAgent::ReportArrival(int reportIndex) const {
     int local = -1;
     const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
     return intf ? intf->mostRecentArrival[static_cast<std::size_t>(local)] : ArrivalTime{0};
+}
+
+ArrivalTime HidAgent::ReportStreamStart(int reportIndex) const {
+    int local = -1;
+    const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf ? intf->mostRecentStreamStart[static_cast<std::size_t>(local)] : ArrivalTime{0};
 }
 
 bool HidAgent::ReportPending(int reportIndex) const {
@@ -616,6 +628,7 @@ bool HidAgent::ReadCurrentReport() {
     if (it != intf->pending.end()) {
         intf->mostRecent[static_cast<std::size_t>(local)] = intf->payloadOf(it->whole);
         intf->mostRecentArrival[static_cast<std::size_t>(local)] = it->arrival;
+        intf->mostRecentStreamStart[static_cast<std::size_t>(local)] = it->streamStart;
         intf->pending.erase(it);
     }
     intf->unpack(local, intf->mostRecent[static_cast<std::size_t>(local)]);

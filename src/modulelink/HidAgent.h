@@ -147,6 +147,9 @@ class HidAgent : public QObject {
     bool ReportQueued(int reportIndex, std::optional<ArrivalTime> upTo = std::nullopt) const;
     // When the input report that the last read gave arrived, on the transport's clock.
     ArrivalTime ReportArrival(int reportIndex) const;
+    // When the interface's reports began to come back to back (kBackToBack), up to and
+    // including the one the last read gave: a queue in the module was draining until then.
+    ArrivalTime ReportStreamStart(int reportIndex) const;
     ArrivalTime ArrivalClock() const { return transport_.now(); }
     // Takes every report that arrived and forgets those no read took; reads then give each
     // report's most recent state.

@@ -18,6 +18,9 @@ using ArrivalTime = std::chrono::nanoseconds;
 inline ArrivalTime arrivalNow() {
     return std::chrono::steady_clock::now().time_since_epoch();
 }
+// Longer than a module's interrupt poll interval (at most 10 ms) plus an output frame:
+// reports of one interface closer than this came back to back, from a queue in its endpoint.
+inline constexpr ArrivalTime kBackToBack = std::chrono::milliseconds(12);
 
 // One HID interface found by enumeration.
 struct HidDeviceInfo {

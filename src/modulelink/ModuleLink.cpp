@@ -479,7 +479,8 @@ std::vector<WaitingPress> ModuleLink::takeWaitingPresses() {
 }
 
 bool ModuleLink::inArmEcho(const TFourCh& module) const {
-    return module.armEcho.inDoubt(agent_.ReportArrival(module.inputReportIndexA()));
+    const int report = module.inputReportIndexA();
+    return module.armEcho.inDoubt(agent_.ReportArrival(report), agent_.ReportStreamStart(report));
 }
 
 // A module that latched a press just before its arm sends that press, then its idle answer
