@@ -140,6 +140,9 @@ class HidAgent : public QObject {
     void BeginArrivalGroup();
     void EndArrivalGroup() { arrivalLimit_.reset(); }
     bool ArrivalsWaiting();
+    // Whether the interface of this report is still open: a failed read or write closes it
+    // at once, while its InterfaceClosed comes from the event loop later.
+    bool ReportOpen(int reportIndex) const;
     // Whether a read of this input report would take a pending report (not the latest).
     bool ReportPending(int reportIndex) const;
     // Whether a report of this input report came after the one the last read gave, in this

@@ -80,6 +80,11 @@ ArrivalTime HidAgent::ReportStreamStart(int reportIndex) const {
     return intf ? intf->mostRecentStreamStart[static_cast<std::size_t>(local)] : ArrivalTime{0};
 }
 
+bool HidAgent::ReportOpen(int reportIndex) const {
+    int local = -1;
+    return interfaceOfReport(reportIndex, &local) != nullptr;
+}
+
 bool HidAgent::ReportPending(int reportIndex) const {
     int local = -1;
     AgentInterface* intf = interfaceOfReport(reportIndex, &local);

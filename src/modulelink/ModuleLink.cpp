@@ -387,6 +387,8 @@ void ModuleLink::ReportChecker() {
             case Echo::Stale:
                 held->staleUpTo = agent_.ReportArrival(held->inputReportIndexA());
                 break;
+            case Echo::Gone:
+                break;  // the module's removal follows
             case Echo::Press:
                 state_.lastData1 = static_cast<std::int16_t>(codeOf(*held));
                 take(*held, std::exchange(echoHeld_, 0), state_.lastData1);
@@ -487,6 +489,9 @@ bool ModuleLink::inArmEcho(const TFourCh& module) const {
 // to the arm one poll later; a press made after the arm is followed by nothing.
 ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
     const int report = module.inputReportIndexA();
+    if (!agent_.ReportOpen(report)) {
+        return Echo::Gone;  // its values read as nothing now: never a press
+    }
     if (agent_.ReportQueued(report, module.armEcho.answersUpTo())) {
         return Echo::Stale;
     }
