@@ -21,13 +21,16 @@ std::deque<PendingReport>::iterator firstPending(AgentInterface& intf, std::uint
 }  // namespace
 
 bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival) {
-    // Every report kept the endpoint busy, whether or not it is kept.
-    if (!intf.lastArrival || arrival - *intf.lastArrival >= kBackToBack) {
-        intf.streamStart = arrival;
-    }
-    intf.lastArrival = std::max(arrival, intf.lastArrival.value_or(arrival));
     const std::uint8_t id = intf.idOf(data);
     const int local = intf.localReportOfInput(id);
+    // The runs are of the reports that reads ask for: a module's status reports answer
+    // the console's own commands and say nothing of what it had queued.
+    if (local >= 0 && intf.reports[static_cast<std::size_t>(local)].askedFor) {
+        if (!intf.lastArrival || arrival - *intf.lastArrival >= kBackToBack) {
+            intf.streamStart = arrival;
+        }
+        intf.lastArrival = std::max(arrival, intf.lastArrival.value_or(arrival));
+    }
     if (local < 0 || (intf.numberedReports && data.empty()) ||
         intf.payloadOf(data).size() <
             intf.reports[static_cast<std::size_t>(local)].layout.payloadBytes()) {

@@ -405,7 +405,8 @@ void ModuleLink::ReportChecker() {
         }
         state_.lastData1 = static_cast<std::int16_t>(*code);
         if (showsPress(module, *code) && i != state_.excludedModule && !taken) {
-            if (inArmEcho(module)) {
+            // While an RF interface settles, checks only drain what came: nothing is held.
+            if (inArmEcho(module) && !(state_.settlesAfterArm() && delayRunning())) {
                 echoHeld_ = i;  // the modules after it wait with it
                 return;
             }
