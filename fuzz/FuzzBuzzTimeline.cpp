@@ -128,7 +128,9 @@ class Invariants final : public rules::Probe {
         if (!name.empty() && name != name_) {
             const bool replay = inAction_ && name == heldName_;
             if (!replay) {
-                take(name, c.state.respondingModule);
+                // The shown responder's module: a press held behind it in the same run
+                // has moved respondingModule on.
+                take(name, c.state.excludedModule);
             }
             FUZZ_CHECK(!refusesOrange() || std::find(refused_.begin(), refused_.end(),
                                                      c.board.team.toStdString()) == refused_.end());
