@@ -21,6 +21,9 @@ function(qvx_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   qvx_warnings(${name})
+  if(QVX_UNITY)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  endif()
 endfunction()
 
 # qvx_test(name [GUI] [PLATFORM qpa] SOURCES ... LINKS ...): a GoogleTest executable run

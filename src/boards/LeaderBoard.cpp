@@ -10,7 +10,7 @@ namespace {
 const QStringList kDesignNames = {"Team One", "Team Two",   "Team Three", "Team Four", "Team Five",
                                   "Team Six", "Team Seven", "Team Eight", "Team Nine", " TeamTen"};
 const ui::Font kTeamFont{"Arial Black", 44, false};
-const ui::Font kNameFont{"Arial Black", 60, false};
+const ui::Font kResponderFont{"Arial Black", 60, false};
 }  // namespace
 
 LeaderBoard::LeaderBoard(model::MatchSettings& settings, model::MatchState& state,
@@ -19,7 +19,7 @@ LeaderBoard::LeaderBoard(model::MatchSettings& settings, model::MatchState& stat
     : RowBoard("LeaderBoard Scoreboard", engine::leaderBoardPolicy(), kDesignNames,
                {16, 14, 992, 300}, settings, state, menu, modules, clock, platform) {
     Labelteam.setFont(kTeamFont);
-    NameLabel.setFont(kNameFont);
+    NameLabel.setFont(kResponderFont);
     place(Labelteam, {20, 318, 984, 70});
     place(NameLabel, {20, 390, 984, 94});
     for (int r = 1; r <= RankedRows::kRows; ++r) {

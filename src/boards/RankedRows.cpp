@@ -6,8 +6,8 @@
 namespace boards {
 namespace {
 const ui::Font kNumberFont{"Arial Black", 22, false};
-const ui::Font kNameFont{"Arial Black", 26, false};
-const ui::Font kScoreFont{"Arial Black", 30, false};
+const ui::Font kRowNameFont{"Arial Black", 26, false};
+const ui::Font kRowScoreFont{"Arial Black", 30, false};
 
 void swapCaptions(ui::Label& a, ui::Label& b) {
     const QString caption = a.caption();
@@ -48,8 +48,8 @@ RankedRows::RankedRows(QWidget* parent, const QStringList& designNames) {
         names_[r] = std::make_unique<ui::Label>(parent, designNames.value(r));
         scores_[r] = std::make_unique<ui::Label>(parent, "0");
         numbers_[r]->setFont(kNumberFont);
-        names_[r]->setFont(kNameFont);
-        scores_[r]->setFont(kScoreFont);
+        names_[r]->setFont(kRowNameFont);
+        scores_[r]->setFont(kRowScoreFont);
         numbers_[r]->setAlignment(Qt::AlignCenter);
         names_[r]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         names_[r]->label()->setIndent(10);
