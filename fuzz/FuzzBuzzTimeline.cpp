@@ -86,8 +86,8 @@ class Invariants final : public rules::Probe {
 
     void pressed(const rules::Step& s, bool latched, const rules::ConsoleView& c) override {
         if (latched) {
-            latches_.push_back({s.module + 1, s.team, s.player,
-                                c.modules.module(s.module).commands().size(), false});
+            latches_.push_back(
+                {s.module + 1, s.team, s.player, c.commands.timed(s.module).size(), false});
         }
     }
 
@@ -95,7 +95,7 @@ class Invariants final : public rules::Probe {
         if (s.act == Act::Space || s.act == Act::LeftClick || s.act == Act::RightClick) {
             // The operator's arm: a module's presses count from its 125 of this arm on.
             for (std::size_t m = 0; m < lastArm_.size(); ++m) {
-                const std::vector<int>& sent = c.modules.module(static_cast<int>(m)).commands();
+                const std::vector<int> sent = c.commands.of(static_cast<int>(m));
                 for (std::size_t i = seenCommands_[m]; i < sent.size(); ++i) {
                     if (sent[i] == 125) {
                         lastArm_[m] = i + 1;
@@ -142,7 +142,7 @@ class Invariants final : public rules::Probe {
         name_ = name;
         waiting_ = c.state.secondResponderWaiting;
         for (std::size_t m = 0; m < seenCommands_.size(); ++m) {
-            seenCommands_[m] = c.modules.module(static_cast<int>(m)).commands().size();
+            seenCommands_[m] = c.commands.timed(static_cast<int>(m)).size();
         }
     }
 

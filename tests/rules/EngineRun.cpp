@@ -7,6 +7,9 @@
 #include "RecordingBoardView.h"
 #include "RecordingPlatform.h"
 #include "engine/BuzzEngine.h"
+#include "foreign/ForeignTransport.h"
+#include "foreign/FreeSlot.h"
+#include "foreign/VirtualForeignDevice.h"
 #include "model/MatchSettings.h"
 #include "model/MatchState.h"
 #include "modulelink/HidAgent.h"
@@ -60,6 +63,29 @@ QStringList rowCaptions(const Timeline& t) {
     return rows;
 }
 
+// The foreign devices of a timeline, in the order they are attached.
+struct ForeignDevices {
+    explicit ForeignDevices(const Timeline& t) {
+        for (const ModuleEntry& m : t.modules) {
+            if (m.foreign == Foreign::None || m.device < static_cast<int>(devices.size())) {
+                continue;
+            }
+            const auto kind = m.foreign == Foreign::GameController
+                                  ? foreign::DeviceKind::GameController
+                                  : foreign::DeviceKind::Buzz;
+            devices.push_back(std::make_unique<foreign::VirtualForeignDevice>(
+                kind, "sim:foreign" + std::to_string(m.device + 1)));
+            if (m.foreign == Foreign::BuzzHandset) {
+                foreign::DeviceRole role;
+                role.fourTeams = true;
+                roles.setRole(foreign::deviceKey(devices.back()->deviceInfo()), role);
+            }
+        }
+    }
+    std::vector<std::unique_ptr<foreign::VirtualForeignDevice>> devices;
+    foreign::MemoryRoleStore roles;
+};
+
 }  // namespace
 
 EngineResult runEngine(const Timeline& t, Probe* probe) {
@@ -67,7 +93,9 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     auto timing = std::make_shared<modulelink::UsbTiming>(t.seed);
     std::vector<sim::ModuleSpec> specs;
     for (const ModuleEntry& m : t.modules) {
-        specs.push_back({m.model, m.firstSlot, m.statusReport});
+        if (m.foreign == Foreign::None) {
+            specs.push_back({m.model, m.firstSlot, m.statusReport});
+        }
     }
     test::ManualClock clock;
     test::RecordingPlatform platform;
@@ -84,37 +112,54 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     settings.moduleSpeakersOn = true;
     settings.soundCardOn = false;
     sim::VirtualModuleSet modules(specs, [timing] { return timing->now(); });
+    ForeignDevices others(t);
+    for (const auto& d : others.devices) {
+        modules.transport().addDevice(*d);
+    }
+    foreign::ForeignTransport withForeign(
+        modules.transport(), others.roles,
+        {[&state] { return foreign::firstFreeSlot(state); }, {}, {}});
+    RecordingTransport recorder(withForeign);
     Host host;
-    modulelink::HidAgent agent(modules.transport(), clock);
+    modulelink::HidAgent agent(recorder, clock);
     modulelink::ModuleLink link(agent, state, platform, clock, host);
     link.Load();
     link.Activate();
     link.Command1_Click();
     QCoreApplication::processEvents();
 
-    // From here on the modules keep USB time.
-    for (int i = 0; i < modules.size(); ++i) {
-        const auto& e = timing->endpoint(modules.module(i).deviceInfo().path);
+    // From here on the modules and devices keep USB time. Team modules by position: the
+    // paths the console opened them by.
+    std::vector<std::string> paths;
+    for (const modulelink::HidDeviceInfo& info : withForeign.enumerate(sim::kTeamModuleVendorId)) {
+        paths.push_back(info.path);
+    }
+    for (const ModuleEntry& m : t.modules) {
+        const std::string path =
+            m.foreign == Foreign::None
+                ? paths[result.polling.size()]
+                : others.devices[static_cast<std::size_t>(m.device)]->deviceInfo().path;
+        const auto& e = timing->endpoint(path);
         result.polling.push_back({std::chrono::duration_cast<microseconds>(e.interval).count(),
                                   std::chrono::duration_cast<microseconds>(e.phase).count()});
-        modules.module(i).clearCommands();
     }
+    recorder.clearCommands();
+    CommandLog commands(recorder, paths);
     modules.transport().useUsbTiming(timing);
-    std::uint64_t seen = timing->deliveries();
     bool unplugged = false;
     std::vector<std::string> log;
     test::RecordingBoardView view(log, rowCaptions(t));
     view.name.clear();
-    ConsoleView console{state, view, modules};
+    ConsoleView console{state, view, commands};
     const auto ran = [&] {
         if (probe) {
             console.us = std::chrono::duration_cast<microseconds>(timing->now()).count();
             probe->ran(console);
         }
     };
+    recorder.takeWake();
     const auto pump = [&] {
-        if (timing->deliveries() != seen || unplugged) {
-            seen = timing->deliveries();
+        if (recorder.takeWake() || unplugged) {
             QCoreApplication::processEvents();
             ran();
         }
@@ -126,16 +171,32 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     engine::BuzzEngine buzz(policy, view, link, settings, state, clock, platform);
 
     for (const Step& s : t.steps) {
-        if (s.act == Act::Press) {
-            sim::VirtualModule& m = modules.module(s.module);
-            timing->at(microseconds(s.us), [&m, s, probe, &console] {
-                const bool latched = m.press({{s.team, s.player}});
+        if (s.act != Act::Press) {
+            continue;
+        }
+        const ModuleEntry& entry = t.modules[static_cast<std::size_t>(s.module)];
+        if (entry.foreign != Foreign::None) {
+            foreign::VirtualForeignDevice& d =
+                *others.devices[static_cast<std::size_t>(entry.device)];
+            const int button = buttonOf(entry, s.player);
+            timing->at(microseconds(s.us), [&d, button, s, probe, &console] {
+                d.setButton(button, true);
                 if (probe) {
                     console.us = s.us;
-                    probe->pressed(s, latched, console);
+                    probe->pressed(s, false, console);
                 }
             });
+            timing->at(microseconds(s.us + s.holdUs), [&d, button] { d.setButton(button, false); });
+            continue;
         }
+        sim::VirtualModule& m = modules.module(s.module);
+        timing->at(microseconds(s.us), [&m, s, probe, &console] {
+            const bool latched = m.press({{s.team, s.player}});
+            if (probe) {
+                console.us = s.us;
+                probe->pressed(s, latched, console);
+            }
+        });
     }
     std::size_t next = 0;
     bool frozen = false;
@@ -163,14 +224,20 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
                 case Act::Score:
                     state.pointsAwarded = true;  // what a left click on a score does
                     break;
-                case Act::Unplug:
-                    for (int i = 0; i < modules.size(); ++i) {
-                        result.outcome.commands.push_back(modules.module(i).commands());
+                case Act::Unplug: {
+                    for (int i = 0; i < commands.size(); ++i) {
+                        result.outcome.commands.push_back(commands.of(i));
                     }
                     frozen = true;
                     unplugged = true;
-                    modules.module(s.module).unplug();
+                    const ModuleEntry& entry = t.modules[static_cast<std::size_t>(s.module)];
+                    if (entry.foreign == Foreign::None) {
+                        modules.module(s.module).unplug();
+                    } else {
+                        others.devices[static_cast<std::size_t>(entry.device)]->unplug();
+                    }
                     break;
+                }
                 case Act::Press:
                     break;
             }
@@ -183,8 +250,8 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     }
     result.outcome.sights.push_back(sightOf(view, state));
     if (!frozen) {
-        for (int i = 0; i < modules.size(); ++i) {
-            result.outcome.commands.push_back(modules.module(i).commands());
+        for (int i = 0; i < commands.size(); ++i) {
+            result.outcome.commands.push_back(commands.of(i));
         }
     }
     result.outcome.rescueSaves = host.rescueSaves;

@@ -5,15 +5,16 @@
 
 #include "Outcome.h"
 #include "RecordingBoardView.h"
+#include "RecordingTransport.h"
 #include "RulesModel.h"
 #include "Timeline.h"
 #include "model/MatchState.h"
-#include "sim/VirtualModuleSet.h"
 
 namespace rules {
 
 // What the console did with a timeline: the real engine over the real module link, HID
-// agent and virtual transport with USB timing, on a recording board and a manual clock.
+// agent and virtual transport with USB timing, on a recording board and a manual clock;
+// foreign devices through the real translation layer over their virtual devices.
 struct EngineResult {
     Outcome outcome;
     std::vector<UsbPolling> polling;  // each module's endpoint, in opening order
@@ -23,12 +24,14 @@ struct EngineResult {
 struct ConsoleView {
     const model::MatchState& state;
     const test::RecordingBoardView& board;
-    sim::VirtualModuleSet& modules;
-    std::int64_t us = 0;  // USB time of what is seen
+    const CommandLog& commands;  // what each team module received, by position
+    std::int64_t us = 0;         // USB time of what is seen
 };
 
-// Watches a run: every press as its module takes it or not, every operator action once it
-// has run, and the console after anything ran (a tick, an arrival, an action).
+// Watches a run: every press as its module takes it or not (a foreign device's press is
+// latched in software, when the console reads its report: `latched` is then false), every
+// operator action once it has run, and the console after anything ran (a tick, an
+// arrival, an action).
 class Probe {
   public:
     virtual ~Probe() = default;
