@@ -151,7 +151,17 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     test::RecordingBoardView view(log, rowCaptions(t));
     view.name.clear();
     ConsoleView console{state, view, commands};
+    QString shown;
     const auto ran = [&] {
+        if (view.name != shown) {
+            shown = view.name;
+            const int position = state.respondingModule;
+            if (!shown.isEmpty() && position >= 1 &&
+                position <= static_cast<int>(t.modules.size()) &&
+                t.modules[static_cast<std::size_t>(position - 1)].foreign != Foreign::None) {
+                ++result.foreignResponders;
+            }
+        }
         if (probe) {
             console.us = std::chrono::duration_cast<microseconds>(timing->now()).count();
             probe->ran(console);

@@ -18,6 +18,7 @@ namespace rules {
 struct EngineResult {
     Outcome outcome;
     std::vector<UsbPolling> polling;  // each module's endpoint, in opening order
+    int foreignResponders = 0;        // names shown of players on another maker's buzzer
 };
 
 // What a probe sees of the console while a timeline runs.
