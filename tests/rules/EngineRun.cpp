@@ -1,7 +1,9 @@
 #include "EngineRun.h"
 
 #include <QCoreApplication>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "ManualClock.h"
 #include "RecordingBoardView.h"
@@ -86,6 +88,53 @@ struct ForeignDevices {
     foreign::MemoryRoleStore roles;
 };
 
+// Tells the probe of each press another maker's device latches in software: a button going
+// down in the device's report as the console reads it, for a team armed with nothing
+// latched yet.
+RecordingTransport::ReadWatch softwareLatches(const Timeline& t,
+                                              const std::vector<std::string>& paths,
+                                              const foreign::ForeignTransport& devices,
+                                              Probe& probe, ConsoleView& console) {
+    auto heldBefore = std::make_shared<std::map<std::string, std::vector<bool>>>();
+    return [&t, paths, &devices, &probe, &console, heldBefore](const std::string& path,
+                                                               const modulelink::Bytes& report) {
+        for (std::size_t p = 0; p < t.modules.size(); ++p) {
+            const ModuleEntry& e = t.modules[p];
+            const std::shared_ptr<foreign::ForeignDevice> device =
+                e.foreign == Foreign::None ? nullptr : devices.openDevice(paths[p]);
+            if (!device || !device->key().endsWith(QString::fromStdString("@" + path))) {
+                continue;
+            }
+            const std::optional<std::vector<bool>> held = device->layout().buttonsHeld(report);
+            if (!held) {
+                return;
+            }
+            std::vector<bool>& before = (*heldBefore)[path];
+            before.resize(held->size(), false);
+            for (std::size_t q = p; q < t.modules.size() && t.modules[q].device == e.device &&
+                                    t.modules[q].foreign != Foreign::None;
+                 ++q) {
+                const ModuleEntry& team = t.modules[q];
+                const sim::Firmware& firmware =
+                    device->firmware(team.foreign == Foreign::BuzzHandset ? team.handset : 0);
+                for (int player = 1; player <= playersOf(team); ++player) {
+                    const auto n = static_cast<std::size_t>(buttonOf(team, player) - 1);
+                    if (n < held->size() && (*held)[n] && !before[n] && firmware.armed() &&
+                        firmware.latched().empty()) {
+                        console.us =
+                            std::chrono::duration_cast<microseconds>(devices.now()).count();
+                        probe.pressed(
+                            {console.us, Act::Press, static_cast<int>(q), team.firstSlot, player},
+                            true, console);
+                    }
+                }
+            }
+            before = *held;
+            return;
+        }
+    };
+}
+
 }  // namespace
 
 EngineResult runEngine(const Timeline& t, Probe* probe) {
@@ -116,9 +165,9 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     for (const auto& d : others.devices) {
         modules.transport().addDevice(*d);
     }
+    RecordingTransport deviceReads(modules.transport());
     foreign::ForeignTransport withForeign(
-        modules.transport(), others.roles,
-        {[&state] { return foreign::firstFreeSlot(state); }, {}, {}});
+        deviceReads, others.roles, {[&state] { return foreign::firstFreeSlot(state); }, {}, {}});
     RecordingTransport recorder(withForeign);
     Host host;
     modulelink::HidAgent agent(recorder, clock);
@@ -151,6 +200,9 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     test::RecordingBoardView view(log, rowCaptions(t));
     view.name.clear();
     ConsoleView console{state, view, commands};
+    if (probe) {
+        deviceReads.watchReads(softwareLatches(t, paths, withForeign, *probe, console));
+    }
     QString shown;
     const auto ran = [&] {
         if (view.name != shown) {

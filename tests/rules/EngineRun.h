@@ -29,8 +29,9 @@ struct ConsoleView {
     std::int64_t us = 0;         // USB time of what is seen
 };
 
-// Watches a run: every press as its module takes it or not (a foreign device's press is
-// latched in software, when the console reads its report: `latched` is then false), every
+// Watches a run: every press as its module takes it or not (another maker's device is told
+// of twice: at the press, not latched, and as the console reads the device's report, with
+// the button going down in an armed team with nothing latched: latched in software), every
 // operator action once it has run, and the console after anything ran (a tick, an
 // arrival, an action).
 class Probe {

@@ -12,6 +12,14 @@ using modulelink::HidWriteResult;
 struct RecordingTransport::State {
     std::map<std::string, std::vector<Command>> commands;
     bool woken = false;
+    ReadWatch readWatch;
+
+    HidReadResult seen(const std::string& path, HidReadResult r) const {
+        if (readWatch && r.gotReport()) {
+            readWatch(path, r.data);
+        }
+        return r;
+    }
 };
 
 namespace {
@@ -26,7 +34,7 @@ class RecordingConnection final : public modulelink::HidConnection {
           path_(std::move(path)),
           clock_(clock) {}
 
-    HidReadResult readPending() override { return inner_->readPending(); }
+    HidReadResult readPending() override { return state_->seen(path_, inner_->readPending()); }
     std::optional<ArrivalTime> nextArrival() override { return inner_->nextArrival(); }
     // NOLINTNEXTLINE(performance-unnecessary-value-param)
     void setArrivalWake(std::function<void()> wake) override {
@@ -39,7 +47,9 @@ class RecordingConnection final : public modulelink::HidConnection {
             wake();
         });
     }
-    HidReadResult readWithin(int timeoutMs) override { return inner_->readWithin(timeoutMs); }
+    HidReadResult readWithin(int timeoutMs) override {
+        return state_->seen(path_, inner_->readWithin(timeoutMs));
+    }
     HidWriteResult writeOutput(const Bytes& data) override {
         const ArrivalTime at = clock_.now();
         HidWriteResult r = inner_->writeOutput(data);
@@ -87,6 +97,10 @@ const std::vector<RecordingTransport::Command>& RecordingTransport::commands(
     static const std::vector<Command> kNone;
     const auto it = state_->commands.find(path);
     return it == state_->commands.end() ? kNone : it->second;
+}
+
+void RecordingTransport::watchReads(ReadWatch watch) {
+    state_->readWatch = std::move(watch);
 }
 
 void RecordingTransport::clearCommands() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,7 +11,8 @@ namespace rules {
 
 // Passes everything through to another transport and keeps, for each interface opened
 // through it, the commands it took (output reports written without an error, at the time
-// of the write), and whether any report woke the console since it was last asked.
+// of the write), and whether any report woke the console since it was last asked; it
+// shows each input report read to whoever asks.
 class RecordingTransport final : public modulelink::HidTransport {
   public:
     struct Command {
@@ -24,6 +26,9 @@ class RecordingTransport final : public modulelink::HidTransport {
     std::vector<modulelink::HidDeviceInfo> enumerate(std::uint16_t vendorId) override;
     modulelink::HidOpenResult open(const std::string& path) override;
     modulelink::ArrivalTime now() const override { return inner_.now(); }
+
+    using ReadWatch = std::function<void(const std::string& path, const modulelink::Bytes& report)>;
+    void watchReads(ReadWatch watch);
 
     const std::vector<Command>& commands(const std::string& path) const;
     void clearCommands();
