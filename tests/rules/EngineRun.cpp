@@ -227,6 +227,7 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
         }
     };
     timing->onDelivered = pump;
+    view.nameSet = ran;
 
     const engine::BoardPolicy& policy =
         t.board == Board::Classic ? engine::classicBoardPolicy() : engine::leaderBoardPolicy();
