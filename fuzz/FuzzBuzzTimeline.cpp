@@ -140,16 +140,14 @@ class Invariants final : public rules::Probe {
             }
         }
         scored_ = scored_ || s.act == Act::Score;
-        inAction_ = true;
         ran(c);
-        inAction_ = false;
     }
 
     void ran(const rules::ConsoleView& c) override {
         FUZZ_CHECK(!c.state.pointsAwarded || scored_);  // points only by the operator
         const std::string name = c.board.name.toStdString();
         if (!name.empty() && name != name_) {
-            const bool replay = inAction_ && name == heldName_;
+            const bool replay = c.action != nullptr && name == heldName_;
             if (!replay) {
                 take(name, c.state.respondingModule);
             }
@@ -213,7 +211,6 @@ class Invariants final : public rules::Probe {
     std::string heldName_;
     bool waiting_ = false;
     bool scored_ = false;
-    bool inAction_ = false;
 };
 
 }  // namespace

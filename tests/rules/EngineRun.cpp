@@ -274,6 +274,7 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
                 continue;
             }
             result.outcome.sights.push_back(sightOf(view, state));
+            console.action = &s;
             switch (s.act) {
                 case Act::Space:
                     buzz.keyDown(32);
@@ -308,6 +309,7 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
                 console.us = s.us;
                 probe->acted(s, console);
             }
+            console.action = nullptr;
             pump();
         }
     }

@@ -25,8 +25,9 @@ struct EngineResult {
 struct ConsoleView {
     const model::MatchState& state;
     const test::RecordingBoardView& board;
-    const CommandLog& commands;  // what each team module received, by position
-    std::int64_t us = 0;         // USB time of what is seen
+    const CommandLog& commands;    // what each team module received, by position
+    std::int64_t us = 0;           // USB time of what is seen
+    const Step* action = nullptr;  // the operator action running, until the probe saw it
 };
 
 // Watches a run: every press as its module takes it or not (another maker's device is told
