@@ -191,11 +191,20 @@ class Invariants final : public rules::Probe {
         return found;
     }
 
-    // The held second responder by the team its yellow row shows, when it has one.
-    static std::string heldName(const rules::ConsoleView& c) {
+    // The held second responder by the team its yellow row shows, when it has one: a
+    // yellow row of a team the held module does not serve is left from an earlier question
+    // (a right click keeps it).
+    std::string heldName(const rules::ConsoleView& c) const {
+        const int module = c.state.secondResponderModule;
+        if (module < 1 || module > static_cast<int>(t_.modules.size())) {
+            return {};
+        }
+        const std::vector<int> served =
+            rules::servedSlots(t_.modules[static_cast<std::size_t>(module - 1)]);
         for (const auto& row : c.board.rows) {
-            if (row.color == ui::colors::yellow) {
-                const int team = row.caption.mid(5).toInt() + 1;  // "Team N"
+            const int team = row.caption.mid(5).toInt() + 1;  // "Team N"
+            if (row.color == ui::colors::yellow &&
+                std::find(served.begin(), served.end(), team) != served.end()) {
                 return playerName(team, c.state.secondResponderPlayer);
             }
         }
