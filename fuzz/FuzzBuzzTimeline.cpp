@@ -6,7 +6,10 @@
 // Input: one byte of settings (board, second place, RF, module count), one byte per module
 // (model and team slot), then four bytes per step: time step (below 128: 50 us units,
 // presses close together; else 10 ms units), what (press, space, left or right click on
-// NameLabel, score click, unplug), module, button.
+// NameLabel, score click, unplug), module, button. Settings with bits 2 and 3 both set
+// bring other makers' buzzers instead of the RF interface: up to 7 modules (bits 4-6), then
+// one byte for 1 to 3 Buzz! dongles (one team or four) and game controllers; a press on one
+// holds its button for 25 ms times bits 3-5 of what.
 #include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
@@ -29,10 +32,11 @@ rules::Timeline decode(const std::uint8_t* data, std::size_t size) {
     const std::uint8_t settings = next();
     t.board = (settings & 1) != 0 ? rules::Board::Leader : rules::Board::Classic;
     t.secondPlace = (settings & 2) != 0;
-    if ((settings & 4) != 0) {
+    const bool foreign = (settings & 12) == 12;
+    if ((settings & 4) != 0 && !foreign) {
         t.modules.push_back({712, 1});
     } else {
-        const int count = 1 + (settings >> 3) % 10;
+        const int count = foreign ? (settings >> 4) % 8 : 1 + (settings >> 3) % 10;
         static constexpr int kModels[] = {4097, 272, 2012, 512};
         for (int i = 0; i < count; ++i) {
             const std::uint8_t b = next();
@@ -40,6 +44,22 @@ rules::Timeline decode(const std::uint8_t* data, std::size_t size) {
             const bool pair = model == 2012 || model == 512;
             t.modules.push_back({model, pair ? 1 + 2 * ((b >> 2) % 3) : 1 + (b >> 2) % 7});
         }
+    }
+    if (foreign) {
+        const std::uint8_t kinds = next();
+        static constexpr rules::Foreign kKinds[] = {
+            rules::Foreign::Buzz, rules::Foreign::BuzzHandset, rules::Foreign::GameController,
+            rules::Foreign::GameController};
+        for (int d = 0; d < 1 + kinds % 3; ++d) {
+            rules::ModuleEntry e;
+            e.foreign = kKinds[(kinds >> (2 + 2 * d)) & 3];
+            e.device = d;
+            for (int h = 0; h < (e.foreign == rules::Foreign::BuzzHandset ? 4 : 1); ++h) {
+                e.handset = h;
+                t.modules.push_back(e);
+            }
+        }
+        rules::giveForeignSlots(t.modules);
     }
     std::int64_t now = 3000;
     t.steps.push_back({now, Act::Space});
@@ -53,10 +73,13 @@ rules::Timeline decode(const std::uint8_t* data, std::size_t size) {
         s.module = module % static_cast<int>(t.modules.size());
         const std::vector<int> served = rules::servedSlots(t.modules[s.module]);
         s.team = served[button % served.size()];
-        s.player = 1 + (button >> 4) % (t.modules[s.module].model == 2012 ? 4 : 5);
+        s.player = 1 + (button >> 4) % rules::playersOf(t.modules[s.module]);
         static constexpr Act kActs[] = {Act::Press, Act::Press,     Act::Press,      Act::Press,
                                         Act::Space, Act::LeftClick, Act::RightClick, Act::Score};
         s.act = what == 255 ? Act::Unplug : kActs[what % 8];
+        if (t.modules[s.module].foreign != rules::Foreign::None) {
+            s.holdUs = 25000 * ((what >> 3) % 8);
+        }
         if (s.act != Act::Press) {
             now = (now + 999) / 1000 * 1000;  // the operator acts on whole milliseconds
         }
@@ -86,8 +109,8 @@ class Invariants final : public rules::Probe {
 
     void pressed(const rules::Step& s, bool latched, const rules::ConsoleView& c) override {
         if (latched) {
-            latches_.push_back({s.module + 1, s.team, s.player,
-                                c.modules.module(s.module).commands().size(), false});
+            latches_.push_back(
+                {s.module + 1, s.team, s.player, c.commands.timed(s.module).size(), false});
         }
     }
 
@@ -95,7 +118,7 @@ class Invariants final : public rules::Probe {
         if (s.act == Act::Space || s.act == Act::LeftClick || s.act == Act::RightClick) {
             // The operator's arm: a module's presses count from its 125 of this arm on.
             for (std::size_t m = 0; m < lastArm_.size(); ++m) {
-                const std::vector<int>& sent = c.modules.module(static_cast<int>(m)).commands();
+                const std::vector<int> sent = c.commands.of(static_cast<int>(m));
                 for (std::size_t i = seenCommands_[m]; i < sent.size(); ++i) {
                     if (sent[i] == 125) {
                         lastArm_[m] = i + 1;
@@ -117,20 +140,16 @@ class Invariants final : public rules::Probe {
             }
         }
         scored_ = scored_ || s.act == Act::Score;
-        inAction_ = true;
         ran(c);
-        inAction_ = false;
     }
 
     void ran(const rules::ConsoleView& c) override {
         FUZZ_CHECK(!c.state.pointsAwarded || scored_);  // points only by the operator
         const std::string name = c.board.name.toStdString();
         if (!name.empty() && name != name_) {
-            const bool replay = inAction_ && name == heldName_;
+            const bool replay = c.action != nullptr && name == heldName_;
             if (!replay) {
-                // The shown responder's module: a press held behind it in the same run
-                // has moved respondingModule on.
-                take(name, c.state.excludedModule);
+                take(name, c.state.respondingModule);  // seen as the name is shown
             }
             FUZZ_CHECK(!refusesOrange() || std::find(refused_.begin(), refused_.end(),
                                                      c.board.team.toStdString()) == refused_.end());
@@ -144,7 +163,7 @@ class Invariants final : public rules::Probe {
         name_ = name;
         waiting_ = c.state.secondResponderWaiting;
         for (std::size_t m = 0; m < seenCommands_.size(); ++m) {
-            seenCommands_[m] = c.modules.module(static_cast<int>(m)).commands().size();
+            seenCommands_[m] = c.commands.timed(static_cast<int>(m)).size();
         }
     }
 
@@ -172,11 +191,20 @@ class Invariants final : public rules::Probe {
         return found;
     }
 
-    // The held second responder by the team its yellow row shows, when it has one.
-    static std::string heldName(const rules::ConsoleView& c) {
+    // The held second responder by the team its yellow row shows, when it has one: a
+    // yellow row of a team the held module does not serve is left from an earlier question
+    // (a right click keeps it).
+    std::string heldName(const rules::ConsoleView& c) const {
+        const int module = c.state.secondResponderModule;
+        if (module < 1 || module > static_cast<int>(t_.modules.size())) {
+            return {};
+        }
+        const std::vector<int> served =
+            rules::servedSlots(t_.modules[static_cast<std::size_t>(module - 1)]);
         for (const auto& row : c.board.rows) {
-            if (row.color == ui::colors::yellow) {
-                const int team = row.caption.mid(5).toInt() + 1;  // "Team N"
+            const int team = row.caption.mid(5).toInt() + 1;  // "Team N"
+            if (row.color == ui::colors::yellow &&
+                std::find(served.begin(), served.end(), team) != served.end()) {
                 return playerName(team, c.state.secondResponderPlayer);
             }
         }
@@ -192,7 +220,6 @@ class Invariants final : public rules::Probe {
     std::string heldName_;
     bool waiting_ = false;
     bool scored_ = false;
-    bool inAction_ = false;
 };
 
 }  // namespace

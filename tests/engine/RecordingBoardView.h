@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -22,7 +24,12 @@ class RecordingBoardView final : public engine::BoardView {
     RecordingBoardView(std::vector<std::string>& log, const QStringList& rowCaptions);
 
     QString nameCaption() const override { return name; }
-    void setNameCaption(const QString& caption) override { name = caption; }
+    void setNameCaption(const QString& caption) override {
+        name = caption;
+        if (nameSet) {
+            nameSet();
+        }
+    }
     QString teamCaption() const override { return team; }
     void setTeamCaption(const QString& caption) override { team = caption; }
     void setTimerCaption(const QString& caption) override { timer = caption; }
@@ -53,6 +60,8 @@ class RecordingBoardView final : public engine::BoardView {
     std::vector<ui::Color> scoreColors() const;
 
     QString name = QStringLiteral("Quorvantix");
+    // Runs as a name is shown: a watcher sees the responder before a later check moves on.
+    std::function<void()> nameSet;
     QString team;
     QString timer = QStringLiteral("0");
     QString timerKind;

@@ -1,5 +1,8 @@
 #include "Differential.h"
 
+#include <algorithm>
+#include <cstdio>
+
 #include "EngineRun.h"
 #include "RulesModel.h"
 
@@ -17,22 +20,26 @@ Verdict judge(const Timeline& t) {
     const auto model = [&](bool earlier, bool noReplay) {
         return runModel(t, engine.polling, Improvements{earlier, noReplay});
     };
+    Verdict v;
+    v.foreign = std::any_of(t.modules.begin(), t.modules.end(),
+                            [](const ModuleEntry& m) { return m.foreign != Foreign::None; });
+    v.foreignResponders = engine.foreignResponders;
     if (engine.outcome == model(false, false)) {
-        return {};
+        return v;
     }
     const Outcome improved = model(true, true);
     if (engine.outcome != improved) {
-        return {Difference::Unexplained, describe(t) + "console:\n" + describe(engine.outcome) +
-                                             "rules with both improvements:\n" +
-                                             describe(improved)};
+        v.kind = Difference::Unexplained;
+        v.report = describe(t) + "console:\n" + describe(engine.outcome) +
+                   "rules with both improvements:\n" + describe(improved);
+    } else if (engine.outcome == model(true, false)) {
+        v.kind = Difference::EarlierPressWins;
+    } else if (engine.outcome == model(false, true)) {
+        v.kind = Difference::NoReplay;
+    } else {
+        v.kind = Difference::Both;
     }
-    if (engine.outcome == model(true, false)) {
-        return {Difference::EarlierPressWins, {}};
-    }
-    if (engine.outcome == model(false, true)) {
-        return {Difference::NoReplay, {}};
-    }
-    return {Difference::Both, {}};
+    return v;
 }
 
 Tally explore(std::uint32_t firstSeed, std::int64_t count) {
@@ -42,12 +49,34 @@ Tally explore(std::uint32_t firstSeed, std::int64_t count) {
         const Verdict v = judge(randomTimeline(seed));
         ++tally.kinds[static_cast<std::size_t>(v.kind)];
         ++tally.runs;
+        if (v.foreign) {
+            ++tally.foreignKinds[static_cast<std::size_t>(v.kind)];
+            ++tally.foreignRuns;
+            tally.foreignResponders += v.foreignResponders;
+        }
         if (v.kind == Difference::Unexplained && tally.firstUnexplainedSeed < 0) {
             tally.firstUnexplainedSeed = seed;
             tally.firstReport = v.report;
         }
     }
     return tally;
+}
+
+std::string describe(const Tally& tally) {
+    std::string out = "  kind                        all  with other buzzers\n";
+    for (int k = 0; k < kDifferenceKinds; ++k) {
+        char line[96];
+        std::snprintf(line, sizeof line, "  %-26s %5lld %5lld\n", name(static_cast<Difference>(k)),
+                      static_cast<long long>(tally.kinds[static_cast<std::size_t>(k)]),
+                      static_cast<long long>(tally.foreignKinds[static_cast<std::size_t>(k)]));
+        out += line;
+    }
+    char line[96];
+    std::snprintf(line, sizeof line,
+                  "  timelines %lld, with other buzzers %lld (%lld of their players shown)\n",
+                  static_cast<long long>(tally.runs), static_cast<long long>(tally.foreignRuns),
+                  static_cast<long long>(tally.foreignResponders));
+    return out + line;
 }
 
 }  // namespace rules

@@ -21,7 +21,9 @@ const char* name(Difference kind);
 
 struct Verdict {
     Difference kind = Difference::None;
-    std::string report;  // for an unexplained difference: the timeline and both outcomes
+    std::string report;         // for an unexplained difference: the timeline and both outcomes
+    bool foreign = false;       // the timeline has another maker's buzzers
+    int foreignResponders = 0;  // their players' names the console showed
 };
 
 Verdict judge(const Timeline& timeline);
@@ -30,9 +32,15 @@ Verdict judge(const Timeline& timeline);
 struct Tally {
     std::array<std::int64_t, kDifferenceKinds> kinds{};
     std::int64_t runs = 0;
+    // The same for the timelines with other makers' buzzers among the modules.
+    std::array<std::int64_t, kDifferenceKinds> foreignKinds{};
+    std::int64_t foreignRuns = 0;
+    std::int64_t foreignResponders = 0;
     std::int64_t firstUnexplainedSeed = -1;
     std::string firstReport;
 };
 Tally explore(std::uint32_t firstSeed, std::int64_t count);
+// The counts by kind, all timelines and those with other makers' buzzers, one kind a line.
+std::string describe(const Tally& tally);
 
 }  // namespace rules

@@ -40,10 +40,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%lld timelines from seed %u\n", static_cast<long long>(count), seed);
     const rules::Tally tally = rules::explore(seed, count);
-    for (int k = 0; k < rules::kDifferenceKinds; ++k) {
-        std::printf("  %-26s %lld\n", rules::name(static_cast<rules::Difference>(k)),
-                    static_cast<long long>(tally.kinds[static_cast<std::size_t>(k)]));
-    }
+    std::printf("%s", rules::describe(tally).c_str());
     if (tally.firstUnexplainedSeed >= 0) {
         std::printf("first unexplained: seed %lld (replay with --replay %lld)\n%s",
                     static_cast<long long>(tally.firstUnexplainedSeed),

@@ -8,6 +8,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace rules {
@@ -34,10 +35,15 @@ struct Report {
     bool taken = false;   // dealt with: a press counts once, however often it is read
 };
 
-struct Module {
-    ModuleEntry entry;
+// The endpoint of a device: each poll carries one report.
+struct Endpoint {
     UsbPolling polling;
     std::int64_t lastPoll = -1000000;
+};
+
+struct Module {
+    ModuleEntry entry;
+    Endpoint endpoint;
     // Firmware.
     bool armed = false;
     std::optional<int> latched;  // team * 10 + player
@@ -49,8 +55,24 @@ struct Module {
     std::deque<Report> queue;
     Report latest;
     std::vector<int> commands;
+    // Another maker's team: its firmware runs on the console. Its device (index), when its
+    // arm was written, and the players whose lamps it lights.
+    int device = -1;
+    std::int64_t armedAt = 0;
+    std::set<int> lamps;
 
     bool identityIsIdle() const { return entry.model == 712 || entry.firstSlot == 1; }
+};
+
+// Another maker's device: its buttons, sent in a report of them all on its endpoint at
+// every change; the console latches a press when that report reaches it.
+struct Device {
+    Foreign kind = Foreign::None;
+    Endpoint endpoint;
+    std::set<std::pair<std::size_t, int>> held;  // team module and player, on the device
+    std::vector<std::size_t> teams;
+    std::vector<bool> lamps;  // the Buzz! handsets' lamps as last written
+    bool plugged = true;
 };
 
 struct Timer {
@@ -69,9 +91,17 @@ class Model {
         for (std::size_t i = 0; i < t.modules.size(); ++i) {
             Module m;
             m.entry = t.modules[i];
-            m.polling = polling[i];
+            m.endpoint.polling = polling[i];
             m.latest.content = m.identityIsIdle() ? kIdle : kIdentity;
             m.content = m.latest.content;
+            if (m.entry.foreign != Foreign::None) {
+                m.device = m.entry.device;
+                if (m.device >= static_cast<int>(devices_.size())) {
+                    devices_.push_back({m.entry.foreign, m.endpoint, {}, {}, {}, true});
+                    devices_.back().lamps.assign(4, false);
+                }
+                devices_[static_cast<std::size_t>(m.device)].teams.push_back(i);
+            }
             modules_.push_back(m);
         }
         rf_ = t.modules.size() == 1 && t.modules[0].model == 712;
@@ -123,10 +153,12 @@ class Model {
 
   private:
     // ---- time and the bus ----
+    enum class Happening { Press, Delivery, ButtonDown, ButtonUp, DeviceReport };
     struct Due {
-        int kind;  // 0 press, 1 delivery
-        std::size_t module;
-        int content;
+        Happening kind;
+        std::size_t module;  // a device's index for its report
+        int content;         // a press: team * 10 + player; a device report: the button that
+                             // went down (module * 10 + player) or kIdle
         int armCount;
     };
 
@@ -137,10 +169,19 @@ class Model {
             m.armed = false;
         }
         for (const Step& s : t_.steps) {
-            if (s.act == Act::Press) {
-                due_.emplace(std::make_pair(s.us, seq_++),
-                             Due{0, static_cast<std::size_t>(s.module), s.team * 10 + s.player, 0});
+            if (s.act != Act::Press) {
+                continue;
             }
+            const auto module = static_cast<std::size_t>(s.module);
+            if (modules_[module].device < 0) {
+                due_.emplace(std::make_pair(s.us, seq_++),
+                             Due{Happening::Press, module, s.team * 10 + s.player, 0});
+                continue;
+            }
+            due_.emplace(std::make_pair(s.us, seq_++),
+                         Due{Happening::ButtonDown, module, s.player, 0});
+            due_.emplace(std::make_pair(s.us + s.holdUs, seq_++),
+                         Due{Happening::ButtonUp, module, s.player, 0});
         }
     }
 
@@ -152,21 +193,20 @@ class Model {
                 const Due d = due_.begin()->second;
                 due_.erase(due_.begin());
                 usNow_ = std::max(usNow_, when);
-                Module& m = modules_[d.module];
-                if (d.kind == 0) {
-                    buttonPressed(m, d.content);
-                } else if (m.plugged && d.content == kStatus) {
-                    wakePending_ = true;  // it wakes the console, but no check reads it
-                    delivered = true;
-                } else if (m.plugged && (deaf_ || fromBeforeQuestion(m, d))) {
-                    m.latest = {d.content, d.armCount, when, true};  // dealt with, no news
-                } else if (m.plugged) {
-                    if (m.queue.size() == 64) {
-                        m.queue.pop_front();
-                    }
-                    m.queue.push_back({d.content, d.armCount, when});
-                    wakePending_ = true;
-                    delivered = true;
+                switch (d.kind) {
+                    case Happening::Press:
+                        buttonPressed(modules_[d.module], d.content);
+                        break;
+                    case Happening::Delivery:
+                        delivered = receive(modules_[d.module], d.content, d.armCount) || delivered;
+                        break;
+                    case Happening::ButtonDown:
+                    case Happening::ButtonUp:
+                        deviceButton(d.module, d.content, d.kind == Happening::ButtonDown);
+                        break;
+                    case Happening::DeviceReport:
+                        delivered = deviceReport(devices_[d.module], d.content) || delivered;
+                        break;
                 }
             }
             if (delivered && hooks) {
@@ -174,6 +214,64 @@ class Model {
             }
         }
         usNow_ = std::max(usNow_, to);
+    }
+
+    // The host takes a report of the module (a foreign team's as the console makes it).
+    bool receive(Module& m, int content, int armCount) {
+        if (!m.plugged) {
+            return false;
+        }
+        if (content == kStatus) {
+            wakePending_ = true;  // it wakes the console, but no check reads it
+            return true;
+        }
+        if (deaf_ || fromBeforeQuestion(m, content, armCount)) {
+            m.latest = {content, armCount, usNow_, true};  // dealt with, no news
+            return false;
+        }
+        if (m.queue.size() == 64) {
+            m.queue.pop_front();
+        }
+        m.queue.push_back({content, armCount, usNow_});
+        wakePending_ = true;
+        return true;
+    }
+
+    // A foreign device's button goes down or up: the device reports all its buttons.
+    void deviceButton(std::size_t module, int player, bool down) {
+        Device& d = devices_[static_cast<std::size_t>(modules_[module].device)];
+        const auto key = std::make_pair(module, player);
+        if (!d.plugged || d.held.count(key) == (down ? 1u : 0u)) {
+            return;
+        }
+        if (down) {
+            d.held.insert(key);
+        } else {
+            d.held.erase(key);
+        }
+        const int edge = down ? static_cast<int>(module) * 10 + player : kIdle;
+        const std::int64_t poll = nextPoll(d.endpoint);
+        due_.emplace(
+            std::make_pair(poll, seq_++),
+            Due{Happening::DeviceReport, static_cast<std::size_t>(&d - devices_.data()), edge, 0});
+    }
+    // The device's report reaches the console, which latches its press in software: only
+    // in a team armed before the report came, with nothing latched yet.
+    bool deviceReport(Device& d, int edge) {
+        if (!d.plugged) {
+            return false;
+        }
+        wakePending_ = true;
+        if (edge < 0) {
+            return true;
+        }
+        Module& m = modules_[static_cast<std::size_t>(edge / 10)];
+        if (!m.armed || m.latched || usNow_ < m.armedAt) {
+            return true;
+        }
+        m.latched = m.entry.firstSlot * 10 + edge % 10;
+        setContent(m, *m.latched);
+        return true;
     }
 
     void buttonPressed(Module& m, int press) {
@@ -189,24 +287,38 @@ class Model {
             return;
         }
         m.content = content;
-        send(m, content);
+        if (m.device >= 0) {
+            receive(m, content, m.armCount);  // made on the console itself
+        } else {
+            send(m, content);
+        }
     }
-    // One report on the module's endpoint: each poll carries one.
-    void send(Module& m, int content) {
-        const std::int64_t earliest = std::max(usNow_, m.lastPoll + m.polling.interval);
-        std::int64_t k = (earliest - m.polling.phase + m.polling.interval - 1) / m.polling.interval;
+    // The first poll of the endpoint from now that no earlier report took.
+    std::int64_t nextPoll(Endpoint& e) const {
+        const UsbPolling& p = e.polling;
+        const std::int64_t earliest = std::max(usNow_, e.lastPoll + p.interval);
+        std::int64_t k = (earliest - p.phase + p.interval - 1) / p.interval;
         k = std::max<std::int64_t>(k, 0);
-        const std::int64_t poll = m.polling.phase + k * m.polling.interval;
-        m.lastPoll = poll;
+        e.lastPoll = p.phase + k * p.interval;
+        return e.lastPoll;
+    }
+    // One report on the module's endpoint.
+    void send(Module& m, int content) {
         const auto index = static_cast<std::size_t>(&m - modules_.data());
-        due_.emplace(std::make_pair(poll, seq_++), Due{1, index, content, m.armCount});
+        due_.emplace(std::make_pair(nextPoll(m.endpoint), seq_++),
+                     Due{Happening::Delivery, index, content, m.armCount});
     }
 
-    // One output report: the console waits a frame, the module acts at its end.
+    // One output report: the console waits a frame, the module acts at its end. A foreign
+    // team's firmware acts at once; only a change of a Buzz! dongle's lamps is written.
     void write(std::size_t index, int command) {
         Module& m = modules_[index];
         if (!m.plugged || ended_) {
             unplugNoticed_ = unplugNoticed_ || !m.plugged;
+            return;
+        }
+        if (m.device >= 0) {
+            foreignCommand(m, command);
             return;
         }
         const std::int64_t end = usNow_ + kFrameUs;
@@ -226,6 +338,43 @@ class Model {
         }
         if (m.entry.statusReport) {
             send(m, kStatus);  // its last command and armed state, after every command
+        }
+    }
+    void foreignCommand(Module& m, int command) {
+        m.commands.push_back(command);
+        if (command == kArm || command == kStartUp) {
+            m.armed = command == kArm;
+            m.latched.reset();
+            ++m.armCount;
+            m.lamps.clear();
+            m.armedAt = usNow_;
+            setContent(m, kIdle);
+        } else if (command == kLock) {
+            m.armed = false;
+            m.lamps.clear();
+        } else if (command == kLight) {
+            m.lamps.clear();
+            if (m.latched) {
+                m.lamps.insert(*m.latched % 10);
+            }
+        } else if (command >= 1 && command <= 5) {
+            m.lamps.insert(command);
+        }
+        Device& d = devices_[static_cast<std::size_t>(m.device)];
+        if (d.kind == Foreign::GameController) {
+            return;
+        }
+        std::vector<bool> lit(4, false);
+        for (std::size_t h = 0; h < lit.size(); ++h) {
+            const Module& team = modules_[d.kind == Foreign::BuzzHandset ? d.teams[h] : d.teams[0]];
+            lit[h] =
+                team.lamps.count(d.kind == Foreign::BuzzHandset ? 1 : static_cast<int>(h) + 1) != 0;
+        }
+        if (lit != d.lamps) {
+            d.lamps = lit;
+            const std::int64_t end = usNow_ + kFrameUs;
+            usbUntil(end, false);
+            usNow_ = end;
         }
     }
     void sendAll(int command) {
@@ -412,8 +561,8 @@ class Model {
             modules_[i].questionArm = modules_[i].armCount;
         }
     }
-    bool fromBeforeQuestion(const Module& m, const Due& d) const {
-        return imp_.noReplayAfterArm && d.content >= 0 && d.armCount < m.questionArm;
+    bool fromBeforeQuestion(const Module& m, int content, int armCount) const {
+        return imp_.noReplayAfterArm && content >= 0 && armCount < m.questionArm;
     }
 
     // ---- buzz-in ----
@@ -538,10 +687,19 @@ class Model {
             case Act::Score:
                 pointsAwarded_ = true;
                 break;
-            case Act::Unplug:
+            case Act::Unplug: {
                 commandsAtUnplug();
-                modules_[static_cast<std::size_t>(s.module)].plugged = false;
+                Module& m = modules_[static_cast<std::size_t>(s.module)];
+                m.plugged = false;
+                if (m.device >= 0) {
+                    Device& d = devices_[static_cast<std::size_t>(m.device)];
+                    d.plugged = false;
+                    for (std::size_t team : d.teams) {
+                        modules_[team].plugged = false;
+                    }
+                }
                 break;
+            }
             case Act::Press:
                 break;
         }
@@ -656,6 +814,7 @@ class Model {
     const Timeline& t_;
     Improvements imp_;
     std::vector<Module> modules_;
+    std::vector<Device> devices_;
     bool rf_ = false;
     bool classic_ = true;
     std::vector<std::string> rowCaptions_;

@@ -30,7 +30,83 @@ std::vector<int> servedSlots(const Timeline& timeline) {
     return served;
 }
 
+int playersOf(const ModuleEntry& module) {
+    switch (module.foreign) {
+        case Foreign::Buzz:
+            return 4;
+        case Foreign::BuzzHandset:
+            return 1;
+        case Foreign::GameController:
+            return 5;
+        case Foreign::None:
+            break;
+    }
+    return module.model == 2012 ? 4 : 5;  // a two-team interface of model 2012: four a team
+}
+
+int buttonOf(const ModuleEntry& module, int player) {
+    constexpr int kButtonsPerHandset = 5;  // the red buzz button first
+    switch (module.foreign) {
+        case Foreign::Buzz:
+            return kButtonsPerHandset * (player - 1) + 1;
+        case Foreign::BuzzHandset:
+            return kButtonsPerHandset * module.handset + 1;
+        default:
+            return player;
+    }
+}
+
+void giveForeignSlots(std::vector<ModuleEntry>& modules) {
+    constexpr int kOneTeamSlots = 8;
+    std::vector<bool> served(11, false);
+    for (ModuleEntry& m : modules) {
+        if (m.foreign != Foreign::None) {
+            m.firstSlot = kOneTeamSlots;
+            for (int slot = 1; slot <= kOneTeamSlots; ++slot) {
+                if (!served[static_cast<std::size_t>(slot)]) {
+                    m.firstSlot = slot;
+                    break;
+                }
+            }
+        }
+        // An RF interface holds slots 1..4, though its transmitters 1..10 reach two teams.
+        const std::vector<int> slots =
+            m.model == 712 ? std::vector<int>{1, 2, 3, 4} : servedSlots(m);
+        for (int slot : slots) {
+            served[static_cast<std::size_t>(slot)] = true;
+        }
+    }
+}
+
 namespace {
+
+// Now and then Buzz! dongles (of one team or four) and game controllers after the modules,
+// now and then in place of them. Drawn from a generator of their own, so that a timeline
+// without them is the one its seed always gave.
+void addForeignDevices(std::mt19937& random, std::vector<ModuleEntry>& modules) {
+    if (modules.front().model == 712 || random() % 3 != 0) {
+        return;
+    }
+    if (random() % 5 == 0) {
+        modules.clear();
+    } else if (modules.size() > 6) {
+        modules.resize(6);
+    }
+    const int devices = 1 + static_cast<int>(random() % 3);
+    for (int d = 0; d < devices; ++d) {
+        ModuleEntry e;
+        e.device = d;
+        const unsigned kind = random() % 3;
+        e.foreign = kind == 0   ? Foreign::Buzz
+                    : kind == 1 ? Foreign::BuzzHandset
+                                : Foreign::GameController;
+        for (int h = 0; h < (e.foreign == Foreign::BuzzHandset ? 4 : 1); ++h) {
+            e.handset = h;
+            modules.push_back(e);
+        }
+    }
+    giveForeignSlots(modules);
+}
 
 std::vector<ModuleEntry> randomModules(std::mt19937& random) {
     if (random() % 8 == 0) {
@@ -50,7 +126,9 @@ std::vector<ModuleEntry> randomModules(std::mt19937& random) {
 }
 
 // Presses close together: at one instant, a tenth of a millisecond up to 5 ms apart.
-void addBurst(std::mt19937& random, const Timeline& t, std::int64_t at, std::vector<Step>& out) {
+// Another maker's button is mostly clicked, now and then held up to 400 ms (across an arm).
+void addBurst(std::mt19937& random, std::mt19937& holds, const Timeline& t, std::int64_t at,
+              std::vector<Step>& out) {
     const int presses = 1 + static_cast<int>(random() % 4);
     const int spacing = static_cast<int>(random() % 4);
     std::int64_t when = at;
@@ -58,11 +136,13 @@ void addBurst(std::mt19937& random, const Timeline& t, std::int64_t at, std::vec
         Step s;
         s.act = Act::Press;
         s.module = static_cast<int>(random() % t.modules.size());
-        const std::vector<int> slots = servedSlots(t.modules[static_cast<std::size_t>(s.module)]);
+        const ModuleEntry& m = t.modules[static_cast<std::size_t>(s.module)];
+        const std::vector<int> slots = servedSlots(m);
         s.team = slots[random() % slots.size()];
-        // A two-team interface of model 2012 has four buttons a team.
-        const int players = t.modules[static_cast<std::size_t>(s.module)].model == 2012 ? 4 : 5;
-        s.player = 1 + static_cast<int>(random() % players);
+        s.player = 1 + static_cast<int>(random() % static_cast<unsigned>(playersOf(m)));
+        if (m.foreign != Foreign::None && holds() % 10 < 3) {
+            s.holdUs = 1000 * (1 + static_cast<int>(holds() % 400));
+        }
         s.us = when;
         out.push_back(s);
         when += spacing == 0   ? 0
@@ -75,11 +155,13 @@ void addBurst(std::mt19937& random, const Timeline& t, std::int64_t at, std::vec
 
 Timeline randomTimeline(std::uint32_t seed) {
     std::mt19937 random(seed);
+    std::mt19937 foreign(seed ^ 0x5bd1e995u);
     Timeline t;
     t.seed = seed;
     t.board = random() % 2 == 0 ? Board::Classic : Board::Leader;
     t.secondPlace = random() % 2 == 0;
     t.modules = randomModules(random);
+    addForeignDevices(foreign, t.modules);
     std::int64_t now = 3000;
     t.steps.push_back({now, Act::Space});
     const int questions = 2 + static_cast<int>(random() % 5);
@@ -96,7 +178,7 @@ Timeline randomTimeline(std::uint32_t seed) {
             } else if (r == 1) {
                 at = last + 800000 + static_cast<int>(random() % 12000);
             }
-            addBurst(random, t, std::max(at, last), t.steps);
+            addBurst(random, foreign, t, std::max(at, last), t.steps);
             last = t.steps.back().us;
         }
         if (random() % 3 == 0) {
@@ -125,14 +207,23 @@ std::string describe(const Timeline& t) {
     std::ostringstream out;
     out << "seed " << t.seed << (t.board == Board::Classic ? " classic" : " leader")
         << (t.secondPlace ? " second-place" : "") << " modules";
+    static constexpr const char* kForeign[] = {"", "buzz", "buzz-handset", "gamepad"};
     for (const ModuleEntry& m : t.modules) {
-        out << ' ' << m.model << ':' << m.firstSlot << (m.statusReport ? "+status" : "");
+        if (m.foreign == Foreign::None) {
+            out << ' ' << m.model;
+        } else {
+            out << ' ' << kForeign[static_cast<int>(m.foreign)] << m.device + 1;
+        }
+        out << ':' << m.firstSlot << (m.statusReport ? "+status" : "");
     }
     out << '\n';
     for (const Step& s : t.steps) {
         out << "  " << s.us << "us " << kActs[static_cast<int>(s.act)];
         if (s.act == Act::Press) {
             out << " module " << s.module + 1 << " team " << s.team << " player " << s.player;
+            if (s.holdUs != 0) {
+                out << " held " << s.holdUs << "us";
+            }
         } else if (s.act == Act::Unplug) {
             out << " module " << s.module + 1;
         }

@@ -25,21 +25,39 @@ struct Step {
     int module = 0;  // 0-based, for presses and unplugs
     int team = 0;    // team slot 1..10
     int player = 0;  // 1..5
+    // Another maker's button is held down this long (a module's press is one scan).
+    std::int64_t holdUs = 0;
 };
+
+// Another maker's buzzer, standing in for one-team modules: a Buzz! dongle of one team
+// (handsets 1..4 are its players), one handset of a Buzz! dongle of four teams (player 1),
+// a game controller (buttons 1..5 are its players).
+enum class Foreign { None, Buzz, BuzzHandset, GameController };
 
 struct ModuleEntry {
     int model = 4097;
     int firstSlot = 1;          // the team slot served, or the first of a pair
     bool statusReport = false;  // a second input report after every command, read by no check
+    Foreign foreign = Foreign::None;
+    int device = 0;   // foreign: which of the foreign devices, in the order they are attached
+    int handset = 0;  // a Buzz! handset's team: its handset 0..3
 };
+
+// Players of a module's team (the same for each team of a pair).
+int playersOf(const ModuleEntry& module);
+// The foreign device's button (1-based) a player of the entry presses.
+int buttonOf(const ModuleEntry& module, int player);
+// The team slots the console gives foreign teams: after the modules, in opening order, the
+// first slot no module serves among 1..8 (8 when all are served).
+void giveForeignSlots(std::vector<ModuleEntry>& modules);
 
 // A match of a few questions on one board, with the modules in opening order.
 struct Timeline {
     std::uint32_t seed = 0;
     Board board = Board::Classic;
     bool secondPlace = false;
-    std::vector<ModuleEntry> modules;
-    std::vector<Step> steps;  // in time order
+    std::vector<ModuleEntry> modules;  // Quorvantix modules first, then foreign teams
+    std::vector<Step> steps;           // in time order
     std::int64_t endUs = 0;
 };
 

@@ -15,7 +15,10 @@ class TraceProbe final : public Probe {
   public:
     void pressed(const Step& s, bool latched, const ConsoleView& c) override {
         std::printf("%9lldus   press module %d team %d player %d%s\n", static_cast<long long>(s.us),
-                    s.module + 1, s.team, s.player, latched ? " (latched)" : "");
+                    s.module + 1, s.team, s.player,
+                    latched         ? " (latched)"
+                    : s.holdUs != 0 ? " (held)"
+                                    : "");
         ran(c);
     }
     void acted(const Step& s, const ConsoleView& c) override {
@@ -27,9 +30,9 @@ class TraceProbe final : public Probe {
         ran(c);
     }
     void ran(const ConsoleView& c) override {
-        commands_.resize(static_cast<std::size_t>(c.modules.size()));
-        for (int i = 0; i < c.modules.size(); ++i) {
-            const std::vector<int>& all = c.modules.module(i).commands();
+        commands_.resize(static_cast<std::size_t>(c.commands.size()));
+        for (int i = 0; i < c.commands.size(); ++i) {
+            const std::vector<int> all = c.commands.of(i);
             std::size_t& seen = commands_[static_cast<std::size_t>(i)];
             seen = std::min(seen, all.size());
             for (; seen < all.size(); ++seen) {
