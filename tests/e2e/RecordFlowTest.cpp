@@ -22,7 +22,9 @@ struct ConsoleRun {
     explicit ConsoleRun(const QString& folder, const QString& dataFolder)
         : platform(folder),
           modules(sim::VirtualModuleSet::create("2012:1-2", clock.stamps()).modules),
-          console((platform.userDataDir = dataFolder, platform), clock, modules->transport()) {}
+          console((platform.userDataDir = dataFolder, platform), clock, modules->transport()) {
+        platform.runEventsInModals(clock);  // every box lets events and time run, as a real one
+    }
 
     test::RecordingPlatform platform;
     test::ManualClock clock;
