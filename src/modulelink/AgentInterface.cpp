@@ -94,8 +94,7 @@ void AgentInterface::build(const HidReportDescriptor& descriptor, int reportBase
         reports.push_back(std::move(report));
     }
     mostRecent.assign(reports.size(), Bytes{});
-    mostRecentArrival.assign(reports.size(), ArrivalTime{0});
-    mostRecentStreamStart.assign(reports.size(), ArrivalTime{0});
+    mostRecentStamp.assign(reports.size(), ArrivalStamp{});
 }
 
 QString AgentInterface::name() const {

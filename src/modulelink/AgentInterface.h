@@ -53,12 +53,17 @@ struct AgentReport {
     std::size_t variableCount = 0;
 };
 
+// When an input report arrived, and when the interface's reports began to come back to
+// back, this one included.
+struct ArrivalStamp {
+    ArrivalTime at{0};
+    ArrivalTime streamStart{0};
+};
+
 // An input report taken from the transport that no read has taken yet.
 struct PendingReport {
     Bytes whole;  // as read (id byte first when numbered)
-    ArrivalTime arrival{0};
-    // When the interface's reports began to come back to back, this one included.
-    ArrivalTime streamStart{0};
+    ArrivalStamp stamp;
 };
 
 // An open interface with its reports, variables and pending input reports.
@@ -70,9 +75,8 @@ struct AgentInterface {
     std::vector<AgentReport> reports;
     std::vector<AgentVariable> variables;
     std::deque<PendingReport> pending;
-    std::vector<Bytes> mostRecent;               // per report: the payload last read (empty before)
-    std::vector<ArrivalTime> mostRecentArrival;  // ... and when it arrived
-    std::vector<ArrivalTime> mostRecentStreamStart;
+    std::vector<Bytes> mostRecent;              // per report: the payload last read (empty before)
+    std::vector<ArrivalStamp> mostRecentStamp;  // ... and when it arrived
     // Of the interface's latest report of any id, and of the back-to-back run it is in.
     std::optional<ArrivalTime> lastArrival;
     ArrivalTime streamStart{0};

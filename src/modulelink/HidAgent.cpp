@@ -238,8 +238,7 @@ void HidAgent::drainAll(bool forget) {
                 const std::uint8_t id = intf->idOf(p.whole);
                 const auto local = static_cast<std::size_t>(intf->localReportOfInput(id));
                 intf->mostRecent[local] = intf->payloadOf(p.whole);
-                intf->mostRecentArrival[local] = p.arrival;
-                intf->mostRecentStreamStart[local] = p.streamStart;
+                intf->mostRecentStamp[local] = p.stamp;
             }
             intf->pending.clear();
         }

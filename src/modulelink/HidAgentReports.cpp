@@ -14,7 +14,7 @@ namespace {
 std::deque<PendingReport>::iterator firstPending(AgentInterface& intf, std::uint8_t id,
                                                  std::optional<ArrivalTime> limit) {
     return std::find_if(intf.pending.begin(), intf.pending.end(), [&](const PendingReport& p) {
-        return intf.idOf(p.whole) == id && (!limit || p.arrival <= *limit);
+        return intf.idOf(p.whole) == id && (!limit || p.stamp.at <= *limit);
     });
 }
 
@@ -41,7 +41,7 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arriva
     if (std::count_if(intf.pending.begin(), intf.pending.end(), sameReport) >= kMaxPendingReports) {
         intf.pending.erase(std::find_if(intf.pending.begin(), intf.pending.end(), sameReport));
     }
-    intf.pending.push_back({std::move(data), arrival, intf.streamStart});
+    intf.pending.push_back({std::move(data), {arrival, intf.streamStart}});
     intf.reports[static_cast<std::size_t>(local)].everArrived = true;
     emit ReportArrived(local, intf.reports[static_cast<std::size_t>(local)].index);
     return true;
@@ -54,8 +54,8 @@ void HidAgent::BeginArrivalGroup() {
     std::optional<ArrivalTime> earliest;
     for (const auto& intf : interfaces_) {
         for (const PendingReport& p : intf->pending) {
-            if (intf->awaited(p) && (!earliest || p.arrival < *earliest)) {
-                earliest = p.arrival;
+            if (intf->awaited(p) && (!earliest || p.stamp.at < *earliest)) {
+                earliest = p.stamp.at;
             }
         }
     }
@@ -74,13 +74,14 @@ bool HidAgent::ArrivalsWaiting() {
 ArrivalTime HidAgent::ReportArrival(int reportIndex) const {
     int local = -1;
     const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
-    return intf ? intf->mostRecentArrival[static_cast<std::size_t>(local)] : ArrivalTime{0};
+    return intf ? intf->mostRecentStamp[static_cast<std::size_t>(local)].at : ArrivalTime{0};
 }
 
 ArrivalTime HidAgent::ReportStreamStart(int reportIndex) const {
     int local = -1;
     const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
-    return intf ? intf->mostRecentStreamStart[static_cast<std::size_t>(local)] : ArrivalTime{0};
+    return intf ? intf->mostRecentStamp[static_cast<std::size_t>(local)].streamStart
+                : ArrivalTime{0};
 }
 
 bool HidAgent::ReportOpen(int reportIndex) const {
@@ -189,8 +190,7 @@ bool HidAgent::ReadCurrentReport() {
     auto it = firstPending(*intf, report.layout.id, neverRead ? std::nullopt : arrivalLimit_);
     if (it != intf->pending.end()) {
         intf->mostRecent[static_cast<std::size_t>(local)] = intf->payloadOf(it->whole);
-        intf->mostRecentArrival[static_cast<std::size_t>(local)] = it->arrival;
-        intf->mostRecentStreamStart[static_cast<std::size_t>(local)] = it->streamStart;
+        intf->mostRecentStamp[static_cast<std::size_t>(local)] = it->stamp;
         intf->pending.erase(it);
     }
     intf->unpack(local, intf->mostRecent[static_cast<std::size_t>(local)]);
