@@ -14,6 +14,25 @@ function(qvx_warnings target)
   endif()
 endfunction()
 
+# With QVX_UNITY a target compiles in batches of eight files: each batch parses the Qt and
+# GoogleTest headers once instead of eight times.
+function(qvx_unity target)
+  if(QVX_UNITY)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  endif()
+endfunction()
+
+# qvx_test_code(target): settings of every target made of test code. Without
+# QVX_OPTIMIZE_TESTS it compiles unoptimised: GoogleTest's macros take a third longer at -O2,
+# and the code under test, in the layer libraries, keeps the build's optimisation.
+function(qvx_test_code target)
+  qvx_warnings(${target})
+  qvx_unity(${target})
+  if(NOT QVX_OPTIMIZE_TESTS)
+    target_compile_options(${target} PRIVATE -O0)
+  endif()
+endfunction()
+
 # qvx_library(name SOURCES ... LINKS ...): a layer library rooted at src/.
 function(qvx_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
@@ -21,9 +40,7 @@ function(qvx_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   qvx_warnings(${name})
-  if(QVX_UNITY)
-    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
-  endif()
+  qvx_unity(${name})
 endfunction()
 
 # qvx_test(name [GUI] [PLATFORM qpa] SOURCES ... LINKS ...): a GoogleTest executable run
@@ -42,7 +59,7 @@ function(qvx_test name)
     target_link_libraries(${name} PRIVATE qvx_test_main)
   endif()
   target_link_libraries(${name} PRIVATE qvx_test_support ${ARG_LINKS} GTest::gtest)
-  qvx_warnings(${name})
+  qvx_test_code(${name})
   add_test(NAME ${name} COMMAND ${name})
   set(runtime_dir ${CMAKE_CURRENT_BINARY_DIR}/xdg-${name})
   file(MAKE_DIRECTORY ${runtime_dir})

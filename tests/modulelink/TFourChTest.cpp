@@ -23,8 +23,6 @@ class ModuleObjects : public AgentFixture {
     std::int32_t counter = 0;
 };
 
-}  // namespace
-
 TEST_F(ModuleObjects, DebugNumbersCountVariablesThenTheObject) {
     TFourCh first(counter);
     TFourCh second(counter);
@@ -216,3 +214,5 @@ TEST_F(ModuleObjects, ReplacingANamedVariableLeavesVarArrayAlone) {
     EXPECT_FALSE(fresh.IsBound());
     EXPECT_EQ(&module.Command1(), &fresh);
 }
+
+}  // namespace

@@ -35,7 +35,7 @@ struct Host final : modulelink::StartupHost {
     void captionsChanged() override {}
 };
 
-QString teamName(int team) {
+QString boardTeamName(int team) {
     return QStringLiteral("Team %1").arg(team);
 }
 
@@ -57,10 +57,10 @@ Sight sightOf(const test::RecordingBoardView& view, const model::MatchState& sta
 QStringList rowCaptions(const Timeline& t) {
     QStringList rows;
     if (t.board == Board::Classic) {
-        return {teamName(0), teamName(1), teamName(2)};
+        return {boardTeamName(0), boardTeamName(1), boardTeamName(2)};
     }
     for (int s : servedSlots(t)) {
-        rows << teamName(s - 1);
+        rows << boardTeamName(s - 1);
     }
     return rows;
 }
@@ -151,7 +151,7 @@ EngineResult runEngine(const Timeline& t, Probe* probe) {
     model::MatchSettings settings;
     model::MatchState state;
     for (int team = 0; team < model::kTeamSlots; ++team) {
-        settings.rosterText[model::teamNameIndex(team)] = teamName(team);
+        settings.rosterText[model::teamNameIndex(team)] = boardTeamName(team);
         for (int p = 1; p <= 5; ++p) {
             settings.rosterText[model::playerNameIndex(team, p)] =
                 QStringLiteral("P%1-%2").arg(team).arg(p);
