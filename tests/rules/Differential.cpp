@@ -54,9 +54,15 @@ Tally explore(std::uint32_t firstSeed, std::int64_t count) {
             ++tally.foreignRuns;
             tally.foreignResponders += v.foreignResponders;
         }
-        if (v.kind == Difference::Unexplained && tally.firstUnexplainedSeed < 0) {
+        if (v.kind != Difference::Unexplained) {
+            continue;
+        }
+        if (tally.firstUnexplainedSeed < 0) {
             tally.firstUnexplainedSeed = seed;
             tally.firstReport = v.report;
+        }
+        if (tally.unexplainedSeeds.size() < Tally::kMaxListedSeeds) {
+            tally.unexplainedSeeds.push_back(seed);
         }
     }
     return tally;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Timeline.h"
 
@@ -38,6 +39,8 @@ struct Tally {
     std::int64_t foreignResponders = 0;
     std::int64_t firstUnexplainedSeed = -1;
     std::string firstReport;
+    std::vector<std::uint32_t> unexplainedSeeds;  // the first kMaxListedSeeds of them
+    static constexpr std::size_t kMaxListedSeeds = 50;
 };
 Tally explore(std::uint32_t firstSeed, std::int64_t count);
 // The counts by kind, all timelines and those with other makers' buzzers, one kind a line.

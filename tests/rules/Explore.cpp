@@ -1,7 +1,7 @@
 // Runs as many timelines as asked through the console and the rules:
 //   rules_explore [--count N] [--seed S]     N timelines from seed S (a random seed if none)
-//   rules_explore --replay S                 one timeline, printed with both outcomes and
-//                                            the console's run step by step
+//   rules_explore --replay S                 one timeline: its verdict, the console's run and
+//                                            the rules' run step by step, where they part
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
@@ -10,6 +10,7 @@
 
 #include "Differential.h"
 #include "EngineRun.h"
+#include "RulesModel.h"
 #include "TraceProbe.h"
 
 int main(int argc, char** argv) {
@@ -31,17 +32,34 @@ int main(int argc, char** argv) {
         }
     }
     if (replay) {
-        const rules::Verdict v = rules::judge(rules::randomTimeline(seed));
-        std::printf("seed %u: %s\n%s", seed, rules::name(v.kind), v.report.c_str());
+        const rules::Timeline t = rules::randomTimeline(seed);
+        const rules::Verdict v = rules::judge(t);
+        std::printf("seed %u: %s\n%s", seed, rules::name(v.kind),
+                    v.report.empty() ? rules::describe(t).c_str() : v.report.c_str());
         std::printf("the console's run:\n");
         rules::TraceProbe trace;
-        rules::runEngine(rules::randomTimeline(seed), &trace);
+        const rules::EngineResult console = rules::runEngine(t, &trace);
+        for (std::size_t m = 0; m < console.polling.size(); ++m) {
+            std::printf("module %zu's reports leave every %lldus from %lldus on\n", m + 1,
+                        static_cast<long long>(console.polling[m].interval),
+                        static_cast<long long>(console.polling[m].phase));
+        }
+        std::printf("the rules' run with both improvements:\n");
+        const rules::Outcome model =
+            rules::runModel(t, console.polling, {true, true}, rules::printTraceLine);
+        std::printf("where the console and the rules with both improvements part:\n%s",
+                    rules::firstDifferences(console.outcome, model).c_str());
         return v.kind == rules::Difference::Unexplained ? 1 : 0;
     }
     std::printf("%lld timelines from seed %u\n", static_cast<long long>(count), seed);
     const rules::Tally tally = rules::explore(seed, count);
     std::printf("%s", rules::describe(tally).c_str());
     if (tally.firstUnexplainedSeed >= 0) {
+        std::printf("unexplained at seeds");
+        for (std::uint32_t s : tally.unexplainedSeeds) {
+            std::printf(" %u", s);
+        }
+        std::printf("\n");
         std::printf("first unexplained: seed %lld (replay with --replay %lld)\n%s",
                     static_cast<long long>(tally.firstUnexplainedSeed),
                     static_cast<long long>(tally.firstUnexplainedSeed), tally.firstReport.c_str());

@@ -26,5 +26,8 @@ struct Outcome {
 };
 
 std::string describe(const Outcome& outcome);
+// Where two outcomes part, a line each: the first sighting that differs, and for each
+// module its first command that differs, after the commands the two have in common.
+std::string firstDifferences(const Outcome& console, const Outcome& rules);
 
 }  // namespace rules

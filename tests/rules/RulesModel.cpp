@@ -3,8 +3,6 @@
 #include "RulesModel.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <map>
 #include <optional>
@@ -86,8 +84,9 @@ enum class Mark { Plain, Orange, Yellow, Red };
 
 class Model {
   public:
-    Model(const Timeline& t, const std::vector<UsbPolling>& polling, Improvements imp)
-        : t_(t), imp_(imp) {
+    Model(const Timeline& t, const std::vector<UsbPolling>& polling, Improvements imp,
+          TraceSink trace)
+        : t_(t), imp_(imp), trace_(std::move(trace)) {
         for (std::size_t i = 0; i < t.modules.size(); ++i) {
             Module m;
             m.entry = t.modules[i];
@@ -245,6 +244,7 @@ class Model {
             return;
         }
         if (down) {
+            tellPress(modules_[module], modules_[module].entry.firstSlot, player, "");
             d.held.insert(key);
         } else {
             d.held.erase(key);
@@ -269,13 +269,16 @@ class Model {
         if (!m.armed || m.latched || usNow_ < m.armedAt) {
             return true;
         }
+        tellPress(m, m.entry.firstSlot, edge % 10, " (latched)");
         m.latched = m.entry.firstSlot * 10 + edge % 10;
         setContent(m, *m.latched);
         return true;
     }
 
     void buttonPressed(Module& m, int press) {
-        if (!m.plugged || !m.armed || m.latched) {
+        const bool latches = m.plugged && m.armed && !m.latched;
+        tellPress(m, press / 10, press % 10, latches ? " (latched)" : "");
+        if (!latches) {
             return;
         }
         m.latched = press;
@@ -327,7 +330,7 @@ class Model {
         if (!m.plugged) {
             return;
         }
-        m.commands.push_back(command);
+        received(m, command, end - kFrameUs);
         if (command == kArm || command == kStartUp) {
             m.armed = command == kArm;
             m.latched.reset();
@@ -340,8 +343,12 @@ class Model {
             send(m, kStatus);  // its last command and armed state, after every command
         }
     }
-    void foreignCommand(Module& m, int command) {
+    void received(Module& m, int command, std::int64_t at) {
         m.commands.push_back(command);
+        tell(at, commandLine(static_cast<int>(&m - modules_.data()) + 1, command));
+    }
+    void foreignCommand(Module& m, int command) {
+        received(m, command, usNow_);
         if (command == kArm || command == kStartUp) {
             m.armed = command == kArm;
             m.latched.reset();
@@ -517,6 +524,7 @@ class Model {
             }
             const int position = static_cast<int>(i) + 1;
             if (showsPress(m, r, fresh) && position != excluded_ && !responder_) {
+                tell(usNow_, takeLine(position, r.at));
                 responder_ = r.content;
                 respondingModule_ = position;
                 m.latest.taken = true;
@@ -590,11 +598,11 @@ class Model {
     }
 
     void buzzIn(int team, int player) {
+        usbwired(team, player);
+        tellSight();
+    }
+    void usbwired(int team, int player) {
         const std::string tn = teamName(team);
-        if (std::getenv("QVX_RULES_TRACE")) {
-            std::fprintf(stderr, "model %lldus buzz-in module %d team %d player %d\n",
-                         static_cast<long long>(usNow_), respondingModule_, team, player);
-        }
         if (classic_ && orange(tn)) {
             refuse();
             return;
@@ -676,6 +684,11 @@ class Model {
     // ---- the operator ----
     void operatorAction(const Step& s) {
         outcome_.sights.push_back(sight());
+        tell(s.us, actionLine(s));
+        act(s);
+        tellSight();
+    }
+    void act(const Step& s) {
         switch (s.act) {
             case Act::Space:
                 spacekey();
@@ -798,6 +811,24 @@ class Model {
         buzzIn(held_ / 10, held_ % 10);
     }
 
+    // ---- the trace of a replay ----
+    void tell(std::int64_t us, const std::string& line) const {
+        if (trace_) {
+            trace_(us, line);
+        }
+    }
+    void tellPress(const Module& m, int team, int player, const char* how) const {
+        Step s{usNow_, Act::Press, static_cast<int>(&m - modules_.data()), team, player};
+        tell(usNow_, pressLine(s, how));
+    }
+    void tellSight() {
+        const std::string now = showsLine(nameCaption_, teamCaption_, waiting_ ? heldModule_ : 0);
+        if (now != shown_) {
+            shown_ = now;
+            tell(usNow_, now);
+        }
+    }
+
     Sight sight() const {
         Sight s;
         s.name = nameCaption_;
@@ -813,6 +844,8 @@ class Model {
 
     const Timeline& t_;
     Improvements imp_;
+    TraceSink trace_;
+    std::string shown_ = showsLine({}, {}, 0);
     std::vector<Module> modules_;
     std::vector<Device> devices_;
     bool rf_ = false;
@@ -851,8 +884,8 @@ class Model {
 }  // namespace
 
 Outcome runModel(const Timeline& timeline, const std::vector<UsbPolling>& polling,
-                 Improvements improvements) {
-    return Model(timeline, polling, improvements).run();
+                 Improvements improvements, TraceSink trace) {
+    return Model(timeline, polling, improvements, std::move(trace)).run();
 }
 
 }  // namespace rules

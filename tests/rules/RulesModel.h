@@ -5,6 +5,7 @@
 
 #include "Outcome.h"
 #include "Timeline.h"
+#include "TraceLines.h"
 
 namespace rules {
 
@@ -26,8 +27,8 @@ struct Improvements {
 // of every endpoint, the polling tick with its report check, buzz-in with refusal and the
 // second-place hold, clear and arm with the hand-over, the sound and blink ticks, and the
 // removal of a module. It runs a timeline on its own millisecond clock and says what the
-// console should show and send.
+// console should show and send; a trace, when given, is told what it does as it goes.
 Outcome runModel(const Timeline& timeline, const std::vector<UsbPolling>& polling,
-                 Improvements improvements);
+                 Improvements improvements, TraceSink trace = {});
 
 }  // namespace rules
