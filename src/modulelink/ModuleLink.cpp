@@ -406,7 +406,7 @@ void ModuleLink::ReportChecker() {
         state_.lastData1 = static_cast<std::int16_t>(*code);
         if (showsPress(module, *code) && i != state_.excludedModule && !taken) {
             // While an RF interface settles, checks only drain what came: nothing is held.
-            if (inArmEcho(module) && !(state_.settlesAfterArm() && delayRunning())) {
+            if (inArmEcho(module) && !rfSettling()) {
                 echoHeld_ = i;  // the modules after it wait with it
                 return;
             }
@@ -549,10 +549,15 @@ bool ModuleLink::sendToModule(int position, std::int16_t command) {
 
 bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
     if (command == kArm || command == kStartUp) {
-        // What was read of the module is its state from before. Reports not read yet were
-        // sent before the module took this command, presses among them included: a
-        // re-arm within polling (after a refusal, at the sound tick) must not lose them.
-        module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());
+        // A re-arm within polling (after a refusal, at the sound tick) loses no press that
+        // reached the console before its module took it: not one still unread, nor one
+        // read that lost its check to an earlier module. Only a reset, and the re-arms of
+        // an RF interface's settling window, which are there to wipe what came, make what
+        // was read the module's state from before.
+        if (command == kStartUp || rfSettling()) {
+            module.staleUpTo =
+                std::max(module.staleUpTo, agent_.ReportArrival(module.inputReportIndexA()));
+        }
         if (command == kArm && module.armEcho.nextArmIsTheOperators()) {
             // A new question: nothing that arrived before its arm counts, read or not.
             module.staleUpTo = agent_.ArrivalClock();
@@ -580,6 +585,10 @@ void ModuleLink::ReportsWaiting() {
             listener->reportsArrived();
         }
     }
+}
+
+bool ModuleLink::rfSettling() const {
+    return state_.settlesAfterArm() && delayRunning();
 }
 
 void ModuleLink::startDelay() {

@@ -118,6 +118,8 @@ class ModuleLink final : public QObject, public ModuleExchange {
     // A press in doubt after the operator's arm waits until the module either answers the
     // arm (the press came from before it) or stays quiet for a poll (a press of now).
     bool inArmEcho(const TFourCh& module) const;
+    // Just after an arm an RF interface may still deliver presses from before it.
+    bool rfSettling() const;
     enum class Echo { Holding, Stale, Press, Gone };
     Echo resolveArmEcho(TFourCh& module);
 

@@ -28,4 +28,17 @@ TEST(Rules, EveryDifferenceFromTheRulesIsANamedImprovement) {
     EXPECT_GT(tally.foreignResponders, tally.foreignRuns);
 }
 
+// Timelines in which the console once parted from the rules, kept by their seeds. A press
+// that reached the console before a re-arm of the engine's own, and lost its check to an
+// earlier module: held as second responder after the sound tick (3006728), refused after a
+// refusal (3007027), or shown after the refusals of an ineligible team that pressed at the
+// same instant (3008135, where the console showed nobody, and 3000938, where it showed a
+// later press of another team).
+TEST(Rules, TimelinesOfMendedFaultsDifferOnlyByNamedImprovements) {
+    for (const std::uint32_t seed : {3000938u, 3006728u, 3007027u, 3008135u}) {
+        const rules::Verdict v = rules::judge(rules::randomTimeline(seed));
+        EXPECT_NE(v.kind, rules::Difference::Unexplained) << v.report;
+    }
+}
+
 }  // namespace

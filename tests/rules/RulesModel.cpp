@@ -48,6 +48,7 @@ struct Module {
     int content = kIdentity;
     int armCount = 0;
     int questionArm = 0;  // the module's arm count after the operator's last arm
+    int wipedArm = 0;     // its arm count after the last re-arm that wiped what came
     bool plugged = true;
     // Host side: the kernel's queue of reports and the latest one read.
     std::deque<Report> queue;
@@ -335,6 +336,9 @@ class Model {
             m.armed = command == kArm;
             m.latched.reset();
             ++m.armCount;
+            if (command == kStartUp || settling()) {
+                m.wipedArm = m.armCount;
+            }
             setContent(m, kIdle);
         } else if (command == kLock) {
             m.armed = false;
@@ -480,9 +484,14 @@ class Model {
         take();
     }
 
-    // A report read again counts while its press is still latched in the module.
+    // A report read again is the module's latest word: its press counts until it is taken,
+    // unless the operator armed the module after it was sent. A re-arm of the engine's own
+    // (a refusal, the sound tick) clears the module's latch, but a press that reached the
+    // console before is a press of this question all the same. The re-arms of the RF
+    // settling window are there to wipe what came.
     static bool showsPress(const Module& m, const Report& r, bool fresh) {
-        return r.content >= 0 && !r.taken && (fresh || r.armCount == m.armCount);
+        return r.content >= 0 && !r.taken &&
+               (fresh || r.armCount >= std::max(m.questionArm, m.wipedArm));
     }
 
     void check() {

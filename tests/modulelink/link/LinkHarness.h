@@ -111,6 +111,7 @@ struct LinkHarness : modulelink::StartupHost {
     void startAndArm() {
         start();
         link->Command1_Click();
+        link->startAfresh();  // the operator's arm: nothing from before counts
         send(125);
     }
 
