@@ -12,6 +12,9 @@ void ArmEcho::commandWritten(int command, ArrivalTime now) {
             // A module locked for longer than a poll has nothing on its way.
             const bool mayHaveLatched = armed_ || (lockedAt_ && now - *lockedAt_ < kWindow);
             fence_ = mayHaveLatched ? std::optional(now) : std::nullopt;
+            // A lock just before the arm (the reset click's) ended the old question's
+            // presses: what the module latched before it was on its way a poll after it.
+            latchedUpTo_ = armed_ || !lockedAt_ ? now : *lockedAt_;
             rearmedAt_.reset();
         } else if (fence_ && !rearmedAt_) {
             rearmedAt_ = now;

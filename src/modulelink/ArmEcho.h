@@ -21,10 +21,11 @@ class ArmEcho {
     void commandWritten(int command, ArrivalTime now);
 
     // Whether a press that arrived then may have been latched before the operator's arm:
-    // it came within a poll of the arm, or behind reports that came back to back since
-    // (streamStart), which the module had queued before the arm reached it.
+    // it came within a poll of the moment the module stopped latching for the question
+    // before (the arm, or the lock written just before it), or behind reports that came
+    // back to back since (streamStart), which the module had queued before then.
     bool inDoubt(ArrivalTime arrival, ArrivalTime streamStart) const {
-        return fence_ && arrival >= *fence_ && streamStart - *fence_ < kWindow;
+        return fence_ && arrival >= *fence_ && streamStart - latchedUpTo_ < kWindow;
     }
     // Reports up to this time can be the answer to the operator's arm: a later engine
     // re-arm (a refusal) brings an answer of its own.
@@ -34,7 +35,8 @@ class ArmEcho {
     bool armed_ = false;                   // by the last command written
     std::optional<ArrivalTime> lockedAt_;  // when a lock last ended an arm
     bool fenceNextArm_ = false;
-    std::optional<ArrivalTime> fence_;
+    std::optional<ArrivalTime> fence_;  // the operator's arm, while a press may be in doubt
+    ArrivalTime latchedUpTo_{0};        // the last moment a press from before could latch
     std::optional<ArrivalTime> rearmedAt_;
 };
 
