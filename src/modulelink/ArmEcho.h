@@ -19,6 +19,9 @@ class ArmEcho {
     void fenceNextArm() { fenceNextArm_ = true; }
     bool nextArmIsTheOperators() const { return fenceNextArm_; }
     void commandWritten(int command, ArrivalTime now);
+    // A press of now was taken from the module: it stays latched until the module's next
+    // arm, so nothing else it latched can be on its way then.
+    void pressTaken() { latchHeld_ = true; }
 
     // Whether a press that arrived then may have been latched before the operator's arm:
     // it came within a poll of the moment the module stopped latching for the question
@@ -35,6 +38,7 @@ class ArmEcho {
     bool armed_ = false;                   // by the last command written
     std::optional<ArrivalTime> lockedAt_;  // when a lock last ended an arm
     bool fenceNextArm_ = false;
+    bool latchHeld_ = false;
     std::optional<ArrivalTime> fence_;  // the operator's arm, while a press may be in doubt
     ArrivalTime latchedUpTo_{0};        // the last moment a press from before could latch
     std::optional<ArrivalTime> rearmedAt_;

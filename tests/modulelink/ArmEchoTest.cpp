@@ -60,6 +60,26 @@ TEST(ArmEcho, AModuleLockedLongBeforeHasNothingOnItsWay) {
     EXPECT_FALSE(pressInDoubt(echo, lock + ArmEcho::kWindow));
 }
 
+// Its taken press holds the module's latch until the arm: it latched nothing else.
+TEST(ArmEcho, AModuleWhosePressWasTakenHasNothingOnItsWay) {
+    for (const bool locked : {false, true}) {
+        ArmEcho echo;
+        echo.commandWritten(command::kArm, ArrivalTime{0});
+        echo.pressTaken();
+        const ArrivalTime arm = milliseconds(500);
+        if (locked) {
+            echo.commandWritten(command::kLock, arm - milliseconds(1));
+        }
+        echo.fenceNextArm();
+        echo.commandWritten(command::kArm, arm);
+        EXPECT_FALSE(pressInDoubt(echo, arm + milliseconds(1))) << locked;
+        // Re-armed, it may latch again before the next arm.
+        echo.fenceNextArm();
+        echo.commandWritten(command::kArm, arm + milliseconds(100));
+        EXPECT_TRUE(pressInDoubt(echo, arm + milliseconds(101))) << locked;
+    }
+}
+
 TEST(ArmEcho, ReportsBackToBackSinceTheLockKeepALaterPressInDoubt) {
     const ArrivalTime lock = milliseconds(500);
     const ArmEcho echo = afterTheOperatorsArm(lock, lock + milliseconds(3));

@@ -35,10 +35,12 @@ TEST(Rules, EveryDifferenceFromTheRulesIsANamedImprovement) {
 // same instant (3008135, where the console showed nobody, and 3000938, where it showed a
 // later press of another team). A press a poll after the reset click's lock, waiting as if it
 // might have come from before the arm, which put the sound tick after the operator's next
-// action instead of before it (17824, 113198, 3002809).
+// action instead of before it (17824, 113198, 3002809), and the same wait of a second
+// responder from the module whose press had been taken, held latched until the arm
+// (4001574).
 TEST(Rules, TimelinesOfMendedFaultsDifferOnlyByNamedImprovements) {
     for (const std::uint32_t seed :
-         {3000938u, 3006728u, 3007027u, 3008135u, 17824u, 113198u, 3002809u}) {
+         {3000938u, 3006728u, 3007027u, 3008135u, 17824u, 113198u, 3002809u, 4001574u}) {
         const rules::Verdict v = rules::judge(rules::randomTimeline(seed));
         EXPECT_NE(v.kind, rules::Difference::Unexplained) << v.report;
     }
