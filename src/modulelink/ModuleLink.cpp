@@ -551,8 +551,10 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
     if (command == kArm || command == kStartUp) {
         // What was read of the module is its state from before. Reports not read yet were
         // sent before the module took this command, presses among them included: a
-        // re-arm within polling (after a refusal, at the sound tick) must not lose them.
-        module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());
+        // re-arm within polling (after a refusal, at the sound tick) must not lose them,
+        // nor bring back what the operator's arm before it had made stale.
+        module.staleUpTo =
+            std::max(module.staleUpTo, agent_.ReportArrival(module.inputReportIndexA()));
         if (command == kArm && module.armEcho.nextArmIsTheOperators()) {
             // A new question: nothing that arrived before its arm counts, read or not.
             module.staleUpTo = agent_.ArrivalClock();
