@@ -14,20 +14,36 @@ class ArmEcho {
   public:
     // A poll interval and the arm's own frame, with room to spare.
     static constexpr ArrivalTime kWindow = kBackToBack;
+    // An RF settling window re-arms every 2 ms for 200 ms: its presses and answers can queue
+    // some 200 reports, about 2 s of a 10 ms poll. A module whose reports still come back to
+    // back longer after the arm is out of order: its presses count as they come, rather than
+    // never.
+    static constexpr ArrivalTime kLongestBacklog = std::chrono::seconds(3);
+
+    // A command as it goes out to the module.
+    struct Written {
+        int command = 0;
+        ArrivalTime at{0};
+        // When the module's latest report arrived: its queue may still be draining.
+        std::optional<ArrivalTime> latestReport;
+        // The interface settles after the operator's arm: its re-arms are part of that arm.
+        bool settling = false;
+    };
 
     // The next arm is the operator's: it starts a new question.
     void fenceNextArm() { fenceNextArm_ = true; }
     bool nextArmIsTheOperators() const { return fenceNextArm_; }
-    void commandWritten(int command, ArrivalTime now);
+    void commandWritten(const Written& written);
 
     // Whether a press that arrived then may have been latched before the operator's arm:
     // it came within a poll of the arm, or behind reports that came back to back since
     // (streamStart), which the module had queued before the arm reached it.
     bool inDoubt(ArrivalTime arrival, ArrivalTime streamStart) const {
-        return fence_ && arrival >= *fence_ && streamStart - *fence_ < kWindow;
+        return fence_ && arrival >= *fence_ && arrival - *fence_ < kLongestBacklog &&
+               streamStart - *fence_ < kWindow;
     }
     // Reports up to this time can be the answer to the operator's arm: a later engine
-    // re-arm (a refusal) brings an answer of its own.
+    // re-arm (a refusal) brings an answer of its own. None: every later report can be.
     std::optional<ArrivalTime> answersUpTo() const { return rearmedAt_; }
 
   private:

@@ -561,7 +561,9 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         }
         state_.armSentAt = agent_.ArrivalClock().count();
     }
-    module.armEcho.commandWritten(command, agent_.ArrivalClock());
+    module.armEcho.commandWritten({command, agent_.ArrivalClock(),
+                                   agent_.LatestArrival(module.inputReportIndexA()),
+                                   state_.settlesAfterArm() && delayRunning()});
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();
 }
