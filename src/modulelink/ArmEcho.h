@@ -43,8 +43,12 @@ class ArmEcho {
                streamStart - *fence_ < kWindow;
     }
     // Reports up to this time can be the answer to the operator's arm: a later engine
-    // re-arm (a refusal) brings an answer of its own. None: every later report can be.
-    std::optional<ArrivalTime> answersUpTo() const { return rearmedAt_; }
+    // re-arm (a refusal) brings an answer of its own. None: every later report can be, as
+    // behind a press whose back-to-back run began before the arm: the module had a queue
+    // then, and the arm's answer waits behind it however late.
+    std::optional<ArrivalTime> answersUpTo(ArrivalTime streamStart) const {
+        return fence_ && streamStart < *fence_ ? std::nullopt : rearmedAt_;
+    }
 
   private:
     bool armed_ = false;                   // by the last command written
