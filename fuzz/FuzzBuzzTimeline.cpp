@@ -222,6 +222,31 @@ class Invariants final : public rules::Probe {
     bool scored_ = false;
 };
 
+// The trace printed before the checks see each event, so a broken check ends the trace.
+class Traced final : public rules::Probe {
+  public:
+    Traced(rules::Probe& trace, rules::Probe& checks) : trace_(trace), checks_(checks) {}
+    void pressed(const rules::Step& s, bool latched, const rules::ConsoleView& c) override {
+        trace_.pressed(s, latched, c);
+        std::fflush(stdout);
+        checks_.pressed(s, latched, c);
+    }
+    void acted(const rules::Step& s, const rules::ConsoleView& c) override {
+        trace_.acted(s, c);
+        std::fflush(stdout);
+        checks_.acted(s, c);
+    }
+    void ran(const rules::ConsoleView& c) override {
+        trace_.ran(c);
+        std::fflush(stdout);
+        checks_.ran(c);
+    }
+
+  private:
+    rules::Probe& trace_;
+    rules::Probe& checks_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -230,13 +255,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static char* argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     const rules::Timeline t = decode(data, size);
-    if (std::getenv("QVX_FUZZ_TRACE") != nullptr) {  // what a finding did, step by step
+    Invariants invariants(t);
+    if (std::getenv("QVX_FUZZ_TRACE") != nullptr) {  // what a finding did, up to a broken check
         std::printf("%s", rules::describe(t).c_str());
         rules::TraceProbe trace;
-        rules::runEngine(t, &trace);
-        std::fflush(stdout);
+        Traced traced(trace, invariants);
+        rules::runEngine(t, &traced);
+        return 0;
     }
-    Invariants invariants(t);
     rules::runEngine(t, &invariants);
     return 0;
 }

@@ -6,28 +6,31 @@
 
 namespace modulelink {
 
-void ArmEcho::commandWritten(int command, ArrivalTime now) {
-    if (command == command::kArm) {
+void ArmEcho::commandWritten(const Written& w) {
+    if (w.command == command::kArm) {
         if (std::exchange(fenceNextArm_, false)) {
-            // A module locked for longer than a poll has nothing on its way.
+            // A module locked for longer than a poll, or holding a press that was taken, has
+            // nothing on its way, unless its reports still come back to back: a queue it
+            // built while armed is draining.
+            const bool draining = lockedAt_ && w.latestReport && w.at - *w.latestReport < kWindow;
             const bool mayHaveLatched =
-                !latchHeld_ && (armed_ || (lockedAt_ && now - *lockedAt_ < kWindow));
-            fence_ = mayHaveLatched ? std::optional(now) : std::nullopt;
+                draining || (!latchHeld_ && (armed_ || (lockedAt_ && w.at - *lockedAt_ < kWindow)));
+            fence_ = mayHaveLatched ? std::optional(w.at) : std::nullopt;
             // A lock just before the arm (the reset click's) ended the old question's
             // presses: what the module latched before it was on its way a poll after it.
-            latchedUpTo_ = armed_ || !lockedAt_ ? now : *lockedAt_;
+            latchedUpTo_ = armed_ || !lockedAt_ ? w.at : *lockedAt_;
             rearmedAt_.reset();
-        } else if (fence_ && !rearmedAt_) {
-            rearmedAt_ = now;
+        } else if (fence_ && !rearmedAt_ && !w.settling) {
+            rearmedAt_ = w.at;
         }
         armed_ = true;
         latchHeld_ = false;
-    } else if (command == command::kLock || command == command::kStartUp) {
+    } else if (w.command == command::kLock || w.command == command::kStartUp) {
         if (armed_) {
-            lockedAt_ = now;
+            lockedAt_ = w.at;
         }
         armed_ = false;
-        latchHeld_ = latchHeld_ && command == command::kLock;  // a lock keeps the latch
+        latchHeld_ = latchHeld_ && w.command == command::kLock;  // a lock keeps the latch
     }
 }
 

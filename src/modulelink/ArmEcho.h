@@ -14,11 +14,26 @@ class ArmEcho {
   public:
     // A poll interval and the arm's own frame, with room to spare.
     static constexpr ArrivalTime kWindow = kBackToBack;
+    // An RF settling window re-arms every 2 ms for 200 ms: its presses and answers can queue
+    // some 200 reports, about 2 s of a 10 ms poll. A module whose reports still come back to
+    // back longer after the arm is out of order: its presses count as they come, rather than
+    // never.
+    static constexpr ArrivalTime kLongestBacklog = std::chrono::seconds(3);
+
+    // A command as it goes out to the module.
+    struct Written {
+        int command = 0;
+        ArrivalTime at{0};
+        // When the module's latest report arrived: its queue may still be draining.
+        std::optional<ArrivalTime> latestReport;
+        // The interface settles after the operator's arm: its re-arms are part of that arm.
+        bool settling = false;
+    };
 
     // The next arm is the operator's: it starts a new question.
     void fenceNextArm() { fenceNextArm_ = true; }
     bool nextArmIsTheOperators() const { return fenceNextArm_; }
-    void commandWritten(int command, ArrivalTime now);
+    void commandWritten(const Written& written);
     // A press of now was taken from the module: it stays latched until the module's next
     // arm, so nothing else it latched can be on its way then.
     void pressTaken() { latchHeld_ = true; }
@@ -28,11 +43,16 @@ class ArmEcho {
     // before (the arm, or the lock written just before it), or behind reports that came
     // back to back since (streamStart), which the module had queued before then.
     bool inDoubt(ArrivalTime arrival, ArrivalTime streamStart) const {
-        return fence_ && arrival >= *fence_ && streamStart - latchedUpTo_ < kWindow;
+        return fence_ && arrival >= *fence_ && arrival - *fence_ < kLongestBacklog &&
+               streamStart - latchedUpTo_ < kWindow;
     }
     // Reports up to this time can be the answer to the operator's arm: a later engine
-    // re-arm (a refusal) brings an answer of its own.
-    std::optional<ArrivalTime> answersUpTo() const { return rearmedAt_; }
+    // re-arm (a refusal) brings an answer of its own. None: every later report can be, as
+    // behind a press whose back-to-back run began before the arm: the module had a queue
+    // then, and the arm's answer waits behind it however late.
+    std::optional<ArrivalTime> answersUpTo(ArrivalTime streamStart) const {
+        return fence_ && streamStart < *fence_ ? std::nullopt : rearmedAt_;
+    }
 
   private:
     bool armed_ = false;                   // by the last command written

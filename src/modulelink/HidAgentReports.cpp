@@ -84,6 +84,12 @@ ArrivalTime HidAgent::ReportStreamStart(int reportIndex) const {
                 : ArrivalTime{0};
 }
 
+std::optional<ArrivalTime> HidAgent::LatestArrival(int reportIndex) const {
+    int local = -1;
+    const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf ? intf->lastArrival : std::nullopt;
+}
+
 bool HidAgent::ReportOpen(int reportIndex) const {
     int local = -1;
     return interfaceOfReport(reportIndex, &local) != nullptr;

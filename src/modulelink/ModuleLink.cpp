@@ -496,7 +496,7 @@ ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
     if (!agent_.ReportOpen(report)) {
         return Echo::Gone;  // its values read as nothing now: never a press
     }
-    if (agent_.ReportQueued(report, module.armEcho.answersUpTo())) {
+    if (agent_.ReportQueued(report, module.armEcho.answersUpTo(agent_.ReportStreamStart(report)))) {
         return Echo::Stale;
     }
     return agent_.ArrivalClock() - agent_.ReportArrival(report) < ArmEcho::kWindow ? Echo::Holding
@@ -567,7 +567,9 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         }
         state_.armSentAt = agent_.ArrivalClock().count();
     }
-    module.armEcho.commandWritten(command, agent_.ArrivalClock());
+    module.armEcho.commandWritten({command, agent_.ArrivalClock(),
+                                   agent_.LatestArrival(module.inputReportIndexA()),
+                                   state_.settlesAfterArm() && delayRunning()});
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();
 }

@@ -18,12 +18,12 @@ constexpr ArrivalTime kPoll = milliseconds(10);  // the slowest module's polling
 // and the operator's arm goes out at `armAt`.
 ArmEcho afterTheOperatorsArm(std::optional<ArrivalTime> lockAt, ArrivalTime armAt) {
     ArmEcho echo;
-    echo.commandWritten(command::kArm, ArrivalTime{0});
+    echo.commandWritten({command::kArm, ArrivalTime{0}});
     if (lockAt) {
-        echo.commandWritten(command::kLock, *lockAt);
+        echo.commandWritten({command::kLock, *lockAt});
     }
     echo.fenceNextArm();
-    echo.commandWritten(command::kArm, armAt);
+    echo.commandWritten({command::kArm, armAt});
     return echo;
 }
 
@@ -64,18 +64,18 @@ TEST(ArmEcho, AModuleLockedLongBeforeHasNothingOnItsWay) {
 TEST(ArmEcho, AModuleWhosePressWasTakenHasNothingOnItsWay) {
     for (const bool locked : {false, true}) {
         ArmEcho echo;
-        echo.commandWritten(command::kArm, ArrivalTime{0});
+        echo.commandWritten({command::kArm, ArrivalTime{0}});
         echo.pressTaken();
         const ArrivalTime arm = milliseconds(500);
         if (locked) {
-            echo.commandWritten(command::kLock, arm - milliseconds(1));
+            echo.commandWritten({command::kLock, arm - milliseconds(1)});
         }
         echo.fenceNextArm();
-        echo.commandWritten(command::kArm, arm);
+        echo.commandWritten({command::kArm, arm});
         EXPECT_FALSE(pressInDoubt(echo, arm + milliseconds(1))) << locked;
         // Re-armed, it may latch again before the next arm.
         echo.fenceNextArm();
-        echo.commandWritten(command::kArm, arm + milliseconds(100));
+        echo.commandWritten({command::kArm, arm + milliseconds(100)});
         EXPECT_TRUE(pressInDoubt(echo, arm + milliseconds(101))) << locked;
     }
 }
