@@ -37,10 +37,12 @@ TEST(Rules, EveryDifferenceFromTheRulesIsANamedImprovement) {
 // might have come from before the arm, which put the sound tick after the operator's next
 // action instead of before it (17824, 113198, 3002809), and the same wait of a second
 // responder from the module whose press had been taken, held latched until the arm
-// (4001574).
+// (4001574). A press latched after its module's arm while the operator's arm still went out
+// to the modules after it, which the rules dropped as if it came behind the taken press
+// (8169073).
 TEST(Rules, TimelinesOfMendedFaultsDifferOnlyByNamedImprovements) {
     for (const std::uint32_t seed :
-         {3000938u, 3006728u, 3007027u, 3008135u, 17824u, 113198u, 3002809u, 4001574u}) {
+         {3000938u, 3006728u, 3007027u, 3008135u, 17824u, 113198u, 3002809u, 4001574u, 8169073u}) {
         const rules::Verdict v = rules::judge(rules::randomTimeline(seed));
         EXPECT_NE(v.kind, rules::Difference::Unexplained) << v.report;
     }

@@ -49,6 +49,7 @@ struct Module {
     int armCount = 0;
     int questionArm = 0;  // the module's arm count after the operator's last arm
     int wipedArm = 0;     // its arm count after the last re-arm that wiped what came
+    int deafUpTo = 0;     // its arm count when a take stopped the polling
     bool plugged = true;
     // Host side: the kernel's queue of reports and the latest one read.
     std::deque<Report> queue;
@@ -225,7 +226,11 @@ class Model {
             wakePending_ = true;  // it wakes the console, but no check reads it
             return true;
         }
-        if (deaf_ || fromBeforeQuestion(m, content, armCount)) {
+        // Once the operator's arm has gone out to a module, what came from before it is
+        // stale, and a press it latched since is news, even while that arm still goes out
+        // to the modules after it.
+        const bool armedSinceDeaf = m.questionArm > m.deafUpTo;
+        if ((deaf_ && !armedSinceDeaf) || fromBeforeQuestion(m, content, armCount)) {
             m.latest = {content, armCount, usNow_, true};  // dealt with, no news
             return false;
         }
@@ -550,6 +555,9 @@ class Model {
         if (!porttimer_.on) {
             forgetQueued();
             deaf_ = imp_.noReplayAfterArm;
+            for (Module& m : modules_) {
+                m.deafUpTo = m.armCount;
+            }
         }
     }
     // The improvement: reports that came behind a taken press, or before an arm, never
