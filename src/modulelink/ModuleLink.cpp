@@ -568,8 +568,7 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         state_.armSentAt = agent_.ArrivalClock().count();
     }
     module.armEcho.commandWritten({command, agent_.ArrivalClock(),
-                                   agent_.LatestArrival(module.inputReportIndexA()),
-                                   state_.settlesAfterArm() && delayRunning()});
+                                   agent_.LatestArrival(module.inputReportIndexA()), rfSettling()});
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();
 }
