@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "modulelink/HidTransport.h"
 
@@ -46,13 +47,15 @@ class ArmEcho {
         return fence_ && arrival >= *fence_ && arrival - *fence_ < kLongestBacklog &&
                streamStart - latchedUpTo_ < kWindow;
     }
-    // Reports up to this time can be the answer to the operator's arm: a later engine
-    // re-arm (a refusal) brings an answer of its own. None: every later report can be, as
+    // Reports up to this time can be the answer to the operator's arm, behind a press that
+    // arrived then. An engine re-arm (a refusal, the sound tick) written after the press
+    // reached the console brings an answer of its own, and that press counts as every press
+    // the console had before a re-arm does. One written before the press arrived does not:
+    // its answer cannot be told from the operator's arm's, and a press that may be from
+    // before the question never counts. None: every later report can be the answer, as
     // behind a press whose back-to-back run began before the arm: the module had a queue
     // then, and the arm's answer waits behind it however late.
-    std::optional<ArrivalTime> answersUpTo(ArrivalTime streamStart) const {
-        return fence_ && streamStart < *fence_ ? std::nullopt : rearmedAt_;
-    }
+    std::optional<ArrivalTime> answersUpTo(ArrivalTime arrival, ArrivalTime streamStart) const;
 
   private:
     bool armed_ = false;                   // by the last command written
@@ -61,7 +64,7 @@ class ArmEcho {
     bool latchHeld_ = false;
     std::optional<ArrivalTime> fence_;  // the operator's arm, while a press may be in doubt
     ArrivalTime latchedUpTo_{0};        // the last moment a press from before could latch
-    std::optional<ArrivalTime> rearmedAt_;
+    std::vector<ArrivalTime> rearms_;   // the engine's re-arms since, while a press may be in doubt
 };
 
 }  // namespace modulelink

@@ -496,7 +496,8 @@ ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
     if (!agent_.ReportOpen(report)) {
         return Echo::Gone;  // its values read as nothing now: never a press
     }
-    if (agent_.ReportQueued(report, module.armEcho.answersUpTo(agent_.ReportStreamStart(report)))) {
+    if (agent_.ReportQueued(report, module.armEcho.answersUpTo(agent_.ReportArrival(report),
+                                                               agent_.ReportStreamStart(report)))) {
         return Echo::Stale;
     }
     return agent_.ArrivalClock() - agent_.ReportArrival(report) < ArmEcho::kWindow ? Echo::Holding
