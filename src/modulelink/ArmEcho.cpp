@@ -25,6 +25,7 @@ void ArmEcho::commandWritten(const Written& w) {
             rearms_.push_back(w.at);
         }
         armed_ = true;
+        armedAt_ = w.at;
         latchHeld_ = false;
     } else if (w.command == command::kLock || w.command == command::kStartUp) {
         if (armed_) {

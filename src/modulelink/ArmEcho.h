@@ -35,9 +35,13 @@ class ArmEcho {
     void fenceNextArm() { fenceNextArm_ = true; }
     bool nextArmIsTheOperators() const { return fenceNextArm_; }
     void commandWritten(const Written& written);
-    // A press of now was taken from the module: it stays latched until the module's next
-    // arm, so nothing else it latched can be on its way then.
-    void pressTaken() { latchHeld_ = true; }
+    // A press was taken from the module. One that came a poll after the module's last arm
+    // (its run of reports began then) was latched under that arm and stays latched until
+    // the next, so nothing else it latched can be on its way then. An earlier one may have
+    // been cleared by that arm already.
+    void pressTaken(ArrivalTime streamStart) {
+        latchHeld_ = armed_ && streamStart - armedAt_ >= kWindow;
+    }
 
     // Whether a press that arrived then may have been latched before the operator's arm:
     // it came within a poll of the moment the module stopped latching for the question
@@ -59,6 +63,7 @@ class ArmEcho {
 
   private:
     bool armed_ = false;                   // by the last command written
+    ArrivalTime armedAt_{0};               // when the last arm was written
     std::optional<ArrivalTime> lockedAt_;  // when a lock last ended an arm
     bool fenceNextArm_ = false;
     bool latchHeld_ = false;

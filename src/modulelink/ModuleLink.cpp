@@ -375,7 +375,7 @@ void ModuleLink::ReportChecker() {
     const auto take = [&](TFourCh& module, int position, int code) {
         module.staleUpTo = agent_.ReportArrival(module.inputReportIndexA());  // counts once
         if (!rfSettling()) {  // while settling it may come from before the arm
-            module.armEcho.pressTaken();
+            module.armEcho.pressTaken(agent_.ReportStreamStart(module.inputReportIndexA()));
         }
         state_.responderCode = static_cast<std::int16_t>(code);
         state_.responderData4 = static_cast<std::int16_t>(module.Data4().UnScaledValue());

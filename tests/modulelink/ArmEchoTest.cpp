@@ -2,6 +2,8 @@
 // can still be on their way from when the module last latched for the question before.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "modulelink/ArmEcho.h"
 #include "modulelink/ModuleCommands.h"
 
@@ -60,23 +62,35 @@ TEST(ArmEcho, AModuleLockedLongBeforeHasNothingOnItsWay) {
     EXPECT_FALSE(pressInDoubt(echo, lock + ArmEcho::kWindow));
 }
 
-// Its taken press holds the module's latch until the arm: it latched nothing else.
+// Its taken press holds the module's latch until the arm: it latched nothing else. Unless an
+// arm went out to it less than a poll before that press came: that arm may have cleared it.
 TEST(ArmEcho, AModuleWhosePressWasTakenHasNothingOnItsWay) {
+    const ArrivalTime rearm = milliseconds(200);
+    const ArrivalTime noRearm = milliseconds(100);
+    const std::array<ArrivalTime, 4> presses{noRearm, rearm + ArmEcho::kWindow,
+                                             rearm - milliseconds(1), rearm + milliseconds(1)};
     for (const bool locked : {false, true}) {
-        ArmEcho echo;
-        echo.commandWritten({command::kArm, ArrivalTime{0}});
-        echo.pressTaken();
-        const ArrivalTime arm = milliseconds(500);
-        if (locked) {
-            echo.commandWritten({command::kLock, arm - milliseconds(1)});
+        for (const ArrivalTime press : presses) {
+            const bool held = press == noRearm || press == rearm + ArmEcho::kWindow;
+            ArmEcho echo;
+            echo.commandWritten({command::kArm, ArrivalTime{0}});
+            if (press != noRearm) {
+                echo.commandWritten({command::kArm, rearm});  // a refusal's, before the take
+            }
+            echo.pressTaken(press);
+            const ArrivalTime arm = milliseconds(500);
+            if (locked) {
+                echo.commandWritten({command::kLock, arm - milliseconds(1)});
+            }
+            echo.fenceNextArm();
+            echo.commandWritten({command::kArm, arm});
+            EXPECT_EQ(pressInDoubt(echo, arm + milliseconds(1)), !held)
+                << locked << " " << press.count();
+            // Re-armed, it may latch again before the next arm.
+            echo.fenceNextArm();
+            echo.commandWritten({command::kArm, arm + milliseconds(100)});
+            EXPECT_TRUE(pressInDoubt(echo, arm + milliseconds(101))) << locked;
         }
-        echo.fenceNextArm();
-        echo.commandWritten({command::kArm, arm});
-        EXPECT_FALSE(pressInDoubt(echo, arm + milliseconds(1))) << locked;
-        // Re-armed, it may latch again before the next arm.
-        echo.fenceNextArm();
-        echo.commandWritten({command::kArm, arm + milliseconds(100)});
-        EXPECT_TRUE(pressInDoubt(echo, arm + milliseconds(101))) << locked;
     }
 }
 
