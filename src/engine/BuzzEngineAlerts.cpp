@@ -13,7 +13,10 @@ void BuzzEngine::soundtimer_Timer() {
         sendAll(modulelink::command::kSoundOff);
     }
     soundtimer_.stop();
-    if (settings_.lockSecondResponder) {
+    // After an arm the sound's question is over and every module was armed: re-arming them
+    // again would clear what they latched since, and make a module's answer to that arm
+    // look like one to this re-arm.
+    if (settings_.lockSecondResponder && !state_.rearmedSinceSound) {
         // Everyone but the first responder may now buzz in as second responder.
         for (int position = 1; position <= modules_.moduleCount(); ++position) {
             if (position != state_.respondingModule) {

@@ -668,7 +668,8 @@ class Model {
             sendAll(kSoundOff);
         }
         soundtimer_.on = false;
-        if (t_.secondPlace) {
+        // After an arm the sound's question is over: the tick re-arms nobody.
+        if (t_.secondPlace && !rearmed_) {
             for (int i = 1; i <= static_cast<int>(modules_.size()); ++i) {
                 if (i != respondingModule_) {
                     sendTo(i, kArm);
