@@ -191,9 +191,10 @@ class Invariants final : public rules::Probe {
         return found;
     }
 
-    // The held second responder by the team its yellow row shows, when it has one: a
-    // yellow row of a team the held module does not serve is left from an earlier question
-    // (a right click keeps it).
+    // The held second responder by the team its yellow row shows, when it has one. A yellow
+    // row can be left from an earlier question (a right click keeps it), of a team the held
+    // module serves too: a row whose team has an uncounted press of that player on the
+    // module is the held one.
     std::string heldName(const rules::ConsoleView& c) const {
         const int module = c.state.secondResponderModule;
         if (module < 1 || module > static_cast<int>(t_.modules.size())) {
@@ -201,14 +202,24 @@ class Invariants final : public rules::Probe {
         }
         const std::vector<int> served =
             rules::servedSlots(t_.modules[static_cast<std::size_t>(module - 1)]);
+        const int player = c.state.secondResponderPlayer;
+        std::string yellow;
         for (const auto& row : c.board.rows) {
             const int team = row.caption.mid(5).toInt() + 1;  // "Team N"
-            if (row.color == ui::colors::yellow &&
-                std::find(served.begin(), served.end(), team) != served.end()) {
-                return playerName(team, c.state.secondResponderPlayer);
+            if (row.color != ui::colors::yellow ||
+                std::find(served.begin(), served.end(), team) == served.end()) {
+                continue;
+            }
+            if (std::any_of(latches_.begin(), latches_.end(), [&](const Latch& l) {
+                    return l.module == module && l.team == team && l.player == player && !l.counted;
+                })) {
+                return playerName(team, player);
+            }
+            if (yellow.empty()) {
+                yellow = playerName(team, player);
             }
         }
-        return {};
+        return yellow;
     }
 
     const rules::Timeline& t_;
