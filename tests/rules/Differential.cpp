@@ -24,14 +24,15 @@ Verdict judge(const Timeline& t) {
     v.foreign = std::any_of(t.modules.begin(), t.modules.end(),
                             [](const ModuleEntry& m) { return m.foreign != Foreign::None; });
     v.foreignResponders = engine.foreignResponders;
-    if (engine.outcome == model(false, false)) {
-        return v;
-    }
+    // The console has both improvements: its run must be the rules' with both. Which of
+    // them made a difference is counted, so each is seen to show.
     const Outcome improved = model(true, true);
     if (engine.outcome != improved) {
         v.kind = Difference::Unexplained;
         v.report = describe(t) + "console:\n" + describe(engine.outcome) +
                    "rules with both improvements:\n" + describe(improved);
+    } else if (engine.outcome == model(false, false)) {
+        v.kind = Difference::None;
     } else if (engine.outcome == model(true, false)) {
         v.kind = Difference::EarlierPressWins;
     } else if (engine.outcome == model(false, true)) {

@@ -9,13 +9,14 @@
 
 namespace rules {
 
-// How the console's run of a timeline compares with the rules.
+// How the console's run of a timeline compares with the rules. It must be the rules' run with
+// both improvements; the kinds say which of them it took to get there.
 enum class Difference {
     None,              // exactly as the rules say
     EarlierPressWins,  // explained by checking arrivals at once, the earliest first
     NoReplay,          // explained by forgetting presses behind a taken one
     Both,              // explained by the two together
-    Unexplained,       // a fault
+    Unexplained,       // not the rules' run with both improvements: a fault
 };
 inline constexpr int kDifferenceKinds = 5;
 const char* name(Difference kind);

@@ -1,6 +1,6 @@
 // The console against the rules on randomised timelines (fixed seeds), a share of them with
-// other makers' buzzers: every difference is one of the named improvements, and each
-// improvement does show.
+// other makers' buzzers: the console's run is the rules' with both named improvements, and
+// each improvement does show.
 #include <gtest/gtest.h>
 
 #include "Differential.h"
