@@ -58,6 +58,7 @@ struct AgentReport {
 struct ArrivalStamp {
     ArrivalTime at{0};
     ArrivalTime streamStart{0};
+    ArrivalTime anyKindStart{0};
 };
 
 // An input report taken from the transport that no read has taken yet.
@@ -77,9 +78,12 @@ struct AgentInterface {
     std::deque<PendingReport> pending;
     std::vector<Bytes> mostRecent;              // per report: the payload last read (empty before)
     std::vector<ArrivalStamp> mostRecentStamp;  // ... and when it arrived
-    // Of the interface's latest report of any id, and of the back-to-back run it is in.
+    // Of the interface's latest report that reads ask for, and of the back-to-back run it is
+    // in; the same for its reports of any kind (a status report takes a poll too).
     std::optional<ArrivalTime> lastArrival;
     ArrivalTime streamStart{0};
+    std::optional<ArrivalTime> lastHeard;
+    ArrivalTime anyKindStart{0};
 
     // Lays out reports and variables, numbering them from the given bases.
     void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);

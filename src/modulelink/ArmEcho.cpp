@@ -36,9 +36,8 @@ void ArmEcho::commandWritten(const Written& w) {
     }
 }
 
-std::optional<ArrivalTime> ArmEcho::answersUpTo(ArrivalTime arrival,
-                                                ArrivalTime streamStart) const {
-    if (fence_ && streamStart < *fence_) {
+std::optional<ArrivalTime> ArmEcho::answersUpTo(ArrivalTime arrival, Stream stream) const {
+    if (fence_ && queuedSince(stream) < *fence_) {
         return std::nullopt;
     }
     const auto after = std::find_if(rearms_.begin(), rearms_.end(),

@@ -43,25 +43,32 @@ class ArmEcho {
         latchHeld_ = armed_ && streamStart - armedAt_ >= kWindow;
     }
 
+    // When the module's reports began to come back to back, up to a press: counting the
+    // reports that reads ask for, and counting reports of any kind (a status report
+    // answering a command takes a poll too).
+    struct Stream {
+        ArrivalTime start{0};
+        ArrivalTime anyKindStart{0};
+    };
+
     // Whether a press that arrived then may have been latched before the operator's arm:
     // it came within a poll of the moment the module stopped latching for the question
     // before (the arm, or the lock written just before it), or behind reports that came
-    // back to back since (streamStart), which the module had queued before then.
-    bool inDoubt(ArrivalTime arrival, ArrivalTime streamStart) const {
+    // back to back since, which the module had queued before then.
+    bool inDoubt(ArrivalTime arrival, Stream stream) const {
         return fence_ && arrival >= *fence_ && arrival - *fence_ < kLongestBacklog &&
-               streamStart - latchedUpTo_ < kWindow;
+               queuedSince(stream) - latchedUpTo_ < kWindow;
     }
-    // Reports up to this time can be the answer to the operator's arm, behind a press that
-    // arrived then. An engine re-arm (a refusal, the sound tick) written after the press
-    // reached the console brings an answer of its own, and that press counts as every press
-    // the console had before a re-arm does. One written before the press arrived does not:
-    // its answer cannot be told from the operator's arm's, and a press that may be from
-    // before the question never counts. None: every later report can be the answer, as
-    // behind a press whose back-to-back run began before the arm: the module had a queue
-    // then, and the arm's answer waits behind it however late.
-    std::optional<ArrivalTime> answersUpTo(ArrivalTime arrival, ArrivalTime streamStart) const;
+    std::optional<ArrivalTime> answersUpTo(ArrivalTime arrival, Stream stream) const;
 
   private:
+    // Reports of any kind back to back since before the module stopped latching are its
+    // queue from then; after that, the console's own commands' status reports say nothing
+    // of what it had queued, and the run counts from the first report reads ask for.
+    ArrivalTime queuedSince(Stream s) const {
+        return s.anyKindStart < latchedUpTo_ ? s.anyKindStart : s.start;
+    }
+
     bool armed_ = false;                   // by the last command written
     ArrivalTime armedAt_{0};               // when the last arm was written
     std::optional<ArrivalTime> lockedAt_;  // when a lock last ended an arm

@@ -153,8 +153,13 @@ class HidAgent : public QObject {
     // When the interface's reports began to come back to back (kBackToBack), up to and
     // including the one the last read gave: a queue in the module was draining until then.
     ArrivalTime ReportStreamStart(int reportIndex) const;
+    // The same counting every report the interface sent: a status report answering a
+    // command took a poll, and a report queued behind it waited for it.
+    ArrivalTime ReportAnyKindStart(int reportIndex) const;
     // When the interface's latest report of those reads ask for arrived, read or not.
     std::optional<ArrivalTime> LatestArrival(int reportIndex) const;
+    // When the interface's latest report of any kind arrived.
+    std::optional<ArrivalTime> LastHeard(int reportIndex) const;
     ArrivalTime ArrivalClock() const { return transport_.now(); }
     // Takes every report that arrived and forgets those no read took; reads then give each
     // report's most recent state.

@@ -21,6 +21,10 @@ std::deque<PendingReport>::iterator firstPending(AgentInterface& intf, std::uint
 }  // namespace
 
 bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival) {
+    if (!intf.lastHeard || arrival - *intf.lastHeard >= kBackToBack) {
+        intf.anyKindStart = arrival;
+    }
+    intf.lastHeard = std::max(arrival, intf.lastHeard.value_or(arrival));
     const std::uint8_t id = intf.idOf(data);
     const int local = intf.localReportOfInput(id);
     // The runs are of the reports that reads ask for: a module's status reports answer
@@ -41,7 +45,7 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arriva
     if (std::count_if(intf.pending.begin(), intf.pending.end(), sameReport) >= kMaxPendingReports) {
         intf.pending.erase(std::find_if(intf.pending.begin(), intf.pending.end(), sameReport));
     }
-    intf.pending.push_back({std::move(data), {arrival, intf.streamStart}});
+    intf.pending.push_back({std::move(data), {arrival, intf.streamStart, intf.anyKindStart}});
     intf.reports[static_cast<std::size_t>(local)].everArrived = true;
     emit ReportArrived(local, intf.reports[static_cast<std::size_t>(local)].index);
     return true;
@@ -82,6 +86,19 @@ ArrivalTime HidAgent::ReportStreamStart(int reportIndex) const {
     const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
     return intf ? intf->mostRecentStamp[static_cast<std::size_t>(local)].streamStart
                 : ArrivalTime{0};
+}
+
+ArrivalTime HidAgent::ReportAnyKindStart(int reportIndex) const {
+    int local = -1;
+    const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf ? intf->mostRecentStamp[static_cast<std::size_t>(local)].anyKindStart
+                : ArrivalTime{0};
+}
+
+std::optional<ArrivalTime> HidAgent::LastHeard(int reportIndex) const {
+    int local = -1;
+    const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
+    return intf ? intf->lastHeard : std::nullopt;
 }
 
 std::optional<ArrivalTime> HidAgent::LatestArrival(int reportIndex) const {

@@ -484,9 +484,14 @@ std::vector<WaitingPress> ModuleLink::takeWaitingPresses() {
     return presses;
 }
 
-bool ModuleLink::inArmEcho(const TFourCh& module) const {
+ArmEcho::Stream ModuleLink::streamOf(const TFourCh& module) const {
     const int report = module.inputReportIndexA();
-    return module.armEcho.inDoubt(agent_.ReportArrival(report), agent_.ReportStreamStart(report));
+    return {agent_.ReportStreamStart(report), agent_.ReportAnyKindStart(report)};
+}
+
+bool ModuleLink::inArmEcho(const TFourCh& module) const {
+    return module.armEcho.inDoubt(agent_.ReportArrival(module.inputReportIndexA()),
+                                  streamOf(module));
 }
 
 // A module that latched a press just before its arm sends that press, then its idle answer
@@ -496,12 +501,14 @@ ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
     if (!agent_.ReportOpen(report)) {
         return Echo::Gone;  // its values read as nothing now: never a press
     }
-    if (agent_.ReportQueued(report, module.armEcho.answersUpTo(agent_.ReportArrival(report),
-                                                               agent_.ReportStreamStart(report)))) {
+    if (agent_.ReportQueued(
+            report, module.armEcho.answersUpTo(agent_.ReportArrival(report), streamOf(module)))) {
         return Echo::Stale;
     }
-    return agent_.ArrivalClock() - agent_.ReportArrival(report) < ArmEcho::kWindow ? Echo::Holding
-                                                                                   : Echo::Press;
+    // The answer may wait behind any report the module still sends back to back (a status
+    // report answering a command): the press counts once the module has gone quiet.
+    const ArrivalTime heard = agent_.LastHeard(report).value_or(agent_.ReportArrival(report));
+    return agent_.ArrivalClock() - heard < ArmEcho::kWindow ? Echo::Holding : Echo::Press;
 }
 
 // What arrived until now is dealt with: read or not, none of it shows a press any more.

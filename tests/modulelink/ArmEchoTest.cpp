@@ -30,7 +30,7 @@ ArmEcho afterTheOperatorsArm(std::optional<ArrivalTime> lockAt, ArrivalTime armA
 }
 
 bool pressInDoubt(const ArmEcho& echo, ArrivalTime arrival) {
-    return echo.inDoubt(arrival, arrival);  // nothing came just before it
+    return echo.inDoubt(arrival, {arrival, arrival});  // nothing came just before it
 }
 
 TEST(ArmEcho, APressOnItsWayFromBeforeTheArmIsInDoubtForAPoll) {
@@ -97,9 +97,15 @@ TEST(ArmEcho, AModuleWhosePressWasTakenHasNothingOnItsWay) {
 TEST(ArmEcho, ReportsBackToBackSinceTheLockKeepALaterPressInDoubt) {
     const ArrivalTime lock = milliseconds(500);
     const ArmEcho echo = afterTheOperatorsArm(lock, lock + milliseconds(3));
-    const ArrivalTime streamStart = lock + milliseconds(4);
-    EXPECT_TRUE(echo.inDoubt(streamStart + 3 * kPoll, streamStart));
-    EXPECT_FALSE(echo.inDoubt(streamStart + 3 * kPoll, lock + ArmEcho::kWindow));
+    const ArrivalTime start = lock + milliseconds(4);
+    const ArrivalTime press = start + 3 * kPoll;
+    EXPECT_TRUE(echo.inDoubt(press, {start, start}));
+    const ArrivalTime late = lock + ArmEcho::kWindow;
+    EXPECT_FALSE(echo.inDoubt(press, {late, late}));
+    // Status reports answering commands: a run of them from before the lock was the module's
+    // queue then; one that began after it answers the console's own commands.
+    EXPECT_TRUE(echo.inDoubt(press, {press, lock - milliseconds(1)}));
+    EXPECT_FALSE(echo.inDoubt(press, {press, lock + milliseconds(1)}));
 }
 
 // Behind a press in doubt, the module's next report is the operator's arm's answer unless an
@@ -110,12 +116,13 @@ TEST(ArmEcho, OnlyAReArmWrittenAfterThePressCanHaveBroughtItsAnswer) {
     echo.commandWritten({command::kArm, arm + milliseconds(1), std::nullopt, true});  // settling
     const ArrivalTime rearm = arm + milliseconds(3);
     echo.commandWritten({command::kArm, rearm});
-    const auto upTo = [&](ArrivalTime press) { return echo.answersUpTo(press, press); };
+    const auto upTo = [&](ArrivalTime press) { return echo.answersUpTo(press, {press, press}); };
     EXPECT_EQ(upTo(arm + milliseconds(2)), rearm) << "queued before the re-arm: it counts";
     EXPECT_EQ(upTo(rearm), rearm);
     EXPECT_EQ(upTo(rearm + milliseconds(1)), std::nullopt)
         << "came after the re-arm: its answer may be the operator's arm's";
-    EXPECT_EQ(echo.answersUpTo(arm + milliseconds(2), arm - milliseconds(1)), std::nullopt)
+    const ArrivalTime queued = arm - milliseconds(1);
+    EXPECT_EQ(echo.answersUpTo(arm + milliseconds(2), {queued, queued}), std::nullopt)
         << "behind a queue from before the arm";
 }
 
