@@ -43,11 +43,11 @@ Verdict judge(const Timeline& t) {
     return v;
 }
 
-Tally explore(std::uint32_t firstSeed, std::int64_t count) {
+Tally explore(std::uint32_t firstSeed, std::int64_t count, bool aroundArms) {
     Tally tally;
     for (std::int64_t i = 0; i < count; ++i) {
         const auto seed = static_cast<std::uint32_t>(firstSeed + static_cast<std::uint64_t>(i));
-        const Verdict v = judge(randomTimeline(seed));
+        const Verdict v = judge(randomTimeline(seed, aroundArms));
         ++tally.kinds[static_cast<std::size_t>(v.kind)];
         ++tally.runs;
         if (v.foreign) {

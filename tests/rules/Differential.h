@@ -43,7 +43,7 @@ struct Tally {
     std::vector<std::uint32_t> unexplainedSeeds;  // the first kMaxListedSeeds of them
     static constexpr std::size_t kMaxListedSeeds = 50;
 };
-Tally explore(std::uint32_t firstSeed, std::int64_t count);
+Tally explore(std::uint32_t firstSeed, std::int64_t count, bool aroundArms = false);
 // The counts by kind, all timelines and those with other makers' buzzers, one kind a line.
 std::string describe(const Tally& tally);
 

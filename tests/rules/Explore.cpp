@@ -2,6 +2,7 @@
 //   rules_explore [--count N] [--seed S]     N timelines from seed S (a random seed if none)
 //   rules_explore --replay S                 one timeline: its verdict, the console's run and
 //                                            the rules' run step by step, where they part
+//   --around-arms 1                          with presses around the operator's arms
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
@@ -18,11 +19,14 @@ int main(int argc, char** argv) {
     std::int64_t count = 1000;
     std::uint32_t seed = std::random_device{}();
     bool replay = false;
+    bool aroundArms = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string flag = argv[i];
         const auto value = std::stoll(argv[i + 1]);
         if (flag == "--count") {
             count = value;
+        } else if (flag == "--around-arms") {
+            aroundArms = value != 0;
         } else if (flag == "--seed" || flag == "--replay") {
             seed = static_cast<std::uint32_t>(value);
             replay = flag == "--replay";
@@ -32,7 +36,7 @@ int main(int argc, char** argv) {
         }
     }
     if (replay) {
-        const rules::Timeline t = rules::randomTimeline(seed);
+        const rules::Timeline t = rules::randomTimeline(seed, aroundArms);
         const rules::Verdict v = rules::judge(t);
         std::printf("seed %u: %s\n%s", seed, rules::name(v.kind),
                     v.report.empty() ? rules::describe(t).c_str() : v.report.c_str());
@@ -52,7 +56,7 @@ int main(int argc, char** argv) {
         return v.kind == rules::Difference::Unexplained ? 1 : 0;
     }
     std::printf("%lld timelines from seed %u\n", static_cast<long long>(count), seed);
-    const rules::Tally tally = rules::explore(seed, count);
+    const rules::Tally tally = rules::explore(seed, count, aroundArms);
     std::printf("%s", rules::describe(tally).c_str());
     if (tally.firstUnexplainedSeed >= 0) {
         std::printf("unexplained at seeds");

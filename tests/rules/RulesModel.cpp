@@ -582,8 +582,14 @@ class Model {
     void fullArm() {
         for (std::size_t i = 0; i < modules_.size(); ++i) {
             forgetQueued(modules_[i]);
+            // What the module latched until this arm reaches it is from before, also a press
+            // that arrives while the arm is still on the bus.
+            const int before = modules_[i].armCount;
+            modules_[i].questionArm = before + 1;
             write(i, kArm);
-            modules_[i].questionArm = modules_[i].armCount;
+            if (modules_[i].armCount == before) {
+                modules_[i].questionArm = before;  // unplugged: the arm never came
+            }
         }
     }
     bool fromBeforeQuestion(const Module& m, int content, int armCount) const {

@@ -151,11 +151,28 @@ void addBurst(std::mt19937& random, std::mt19937& holds, const Timeline& t, std:
     }
 }
 
+// Now and then presses from 3 ms before the operator's arm to 3 ms after it, when a module may
+// latch before the arm reaches it and its press arrive after; now and then another arm 1 to
+// 15 ms later.
+void addAroundTheArm(std::mt19937& around, Timeline& t, std::int64_t arm) {
+    if (around() % 3 == 0) {
+        addBurst(around, around, t, arm - 3000 + 100 * static_cast<int>(around() % 60), t.steps);
+    }
+    if (around() % 10 == 0) {
+        static constexpr Act kArms[] = {Act::Space, Act::LeftClick, Act::RightClick};
+        t.steps.push_back(
+            {arm + 1000 * (1 + static_cast<int>(around() % 15)), kArms[around() % 3]});
+    }
+}
+
 }  // namespace
 
-Timeline randomTimeline(std::uint32_t seed) {
+Timeline randomTimeline(std::uint32_t seed, bool aroundArms) {
     std::mt19937 random(seed);
     std::mt19937 foreign(seed ^ 0x5bd1e995u);
+    // Presses around the operator's arms, and arms in quick succession, come from a third
+    // generator: without them every timeline is what its seed gave before they came.
+    std::mt19937 around(seed ^ 0x9e3779b9u);
     Timeline t;
     t.seed = seed;
     t.board = random() % 2 == 0 ? Board::Classic : Board::Leader;
@@ -188,6 +205,9 @@ Timeline randomTimeline(std::uint32_t seed) {
         now = (last / 1000 + 60 + static_cast<int>(random() % 900)) * 1000;
         static constexpr Act kArms[] = {Act::Space, Act::Space, Act::LeftClick, Act::RightClick};
         t.steps.push_back({now, kArms[random() % 4]});
+        if (aroundArms) {
+            addAroundTheArm(around, t, now);
+        }
     }
     now += 1000 * (60 + static_cast<int>(random() % 300));
     if (random() % 4 == 0) {

@@ -65,7 +65,9 @@ struct Timeline {
 std::vector<int> servedSlots(const ModuleEntry& module);
 // Every team slot some module serves, in increasing order: the leader board's rows.
 std::vector<int> servedSlots(const Timeline& timeline);
-Timeline randomTimeline(std::uint32_t seed);
+// aroundArms adds presses from just before to just after the operator's arms, and now and
+// then a second arm soon after.
+Timeline randomTimeline(std::uint32_t seed, bool aroundArms = false);
 std::string describe(const Timeline& timeline);
 
 }  // namespace rules
