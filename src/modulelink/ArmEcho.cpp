@@ -1,6 +1,5 @@
 #include "modulelink/ArmEcho.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "modulelink/ModuleCommands.h"
@@ -20,9 +19,6 @@ void ArmEcho::commandWritten(const Written& w) {
             // A lock just before the arm (the reset click's) ended the old question's
             // presses: what the module latched before it was on its way a poll after it.
             latchedUpTo_ = armed_ || !lockedAt_ ? w.at : *lockedAt_;
-            rearms_.clear();
-        } else if (fence_ && !w.settling && w.at - *fence_ < kLongestBacklog) {
-            rearms_.push_back(w.at);
         }
         armed_ = true;
         armedAt_ = w.at;
@@ -34,15 +30,6 @@ void ArmEcho::commandWritten(const Written& w) {
         armed_ = false;
         latchHeld_ = latchHeld_ && w.command == command::kLock;  // a lock keeps the latch
     }
-}
-
-std::optional<ArrivalTime> ArmEcho::answersUpTo(ArrivalTime arrival, Stream stream) const {
-    if (fence_ && queuedSince(stream) < *fence_) {
-        return std::nullopt;
-    }
-    const auto after = std::find_if(rearms_.begin(), rearms_.end(),
-                                    [arrival](ArrivalTime at) { return at >= arrival; });
-    return after == rearms_.end() ? std::nullopt : std::optional(*after);
 }
 
 }  // namespace modulelink

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include "modulelink/HidTransport.h"
 
@@ -10,7 +9,9 @@ namespace modulelink {
 // A press that a module latched just before the operator's arm may still be on its way when
 // the arm goes out, and reach the console after it. The module's idle answer to the arm
 // follows such a press one poll later, while a press made after the arm is followed by
-// nothing. What a module was told, and when, says which presses are in doubt.
+// nothing. What a module was told, and when, says which presses are in doubt. An engine
+// re-arm soon after (a refusal) brings an answer too, which nothing tells from the arm's:
+// a press in doubt with any answer behind it never counts.
 class ArmEcho {
   public:
     // A poll interval and the arm's own frame, with room to spare.
@@ -27,8 +28,6 @@ class ArmEcho {
         ArrivalTime at{0};
         // When the module's latest report arrived: its queue may still be draining.
         std::optional<ArrivalTime> latestReport;
-        // The interface settles after the operator's arm: its re-arms are part of that arm.
-        bool settling = false;
     };
 
     // The next arm is the operator's: it starts a new question.
@@ -59,7 +58,6 @@ class ArmEcho {
         return fence_ && arrival >= *fence_ && arrival - *fence_ < kLongestBacklog &&
                queuedSince(stream) - latchedUpTo_ < kWindow;
     }
-    std::optional<ArrivalTime> answersUpTo(ArrivalTime arrival, Stream stream) const;
 
   private:
     // Reports of any kind back to back since before the module stopped latching are its
@@ -76,7 +74,6 @@ class ArmEcho {
     bool latchHeld_ = false;
     std::optional<ArrivalTime> fence_;  // the operator's arm, while a press may be in doubt
     ArrivalTime latchedUpTo_{0};        // the last moment a press from before could latch
-    std::vector<ArrivalTime> rearms_;   // the engine's re-arms since, while a press may be in doubt
 };
 
 }  // namespace modulelink

@@ -146,8 +146,8 @@ class HidAgent : public QObject {
     // Whether a read of this input report would take a pending report (not the latest).
     bool ReportPending(int reportIndex) const;
     // Whether a report of this input report came after the one the last read gave, in this
-    // arrival group or a later one (up to a time, if given).
-    bool ReportQueued(int reportIndex, std::optional<ArrivalTime> upTo = std::nullopt) const;
+    // arrival group or a later one.
+    bool ReportQueued(int reportIndex) const;
     // When the input report that the last read gave arrived, on the transport's clock.
     ArrivalTime ReportArrival(int reportIndex) const;
     // When the interface's reports began to come back to back (kBackToBack), up to and

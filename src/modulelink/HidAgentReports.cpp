@@ -119,11 +119,11 @@ bool HidAgent::ReportPending(int reportIndex) const {
                                 arrivalLimit_) != intf->pending.end();
 }
 
-bool HidAgent::ReportQueued(int reportIndex, std::optional<ArrivalTime> upTo) const {
+bool HidAgent::ReportQueued(int reportIndex) const {
     int local = -1;
     AgentInterface* intf = interfaceOfReport(reportIndex, &local);
     return intf && firstPending(*intf, intf->reports[static_cast<std::size_t>(local)].layout.id,
-                                upTo) != intf->pending.end();
+                                std::nullopt) != intf->pending.end();
 }
 
 void HidAgent::DiscardArrivals() {

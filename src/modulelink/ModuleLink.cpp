@@ -501,8 +501,7 @@ ModuleLink::Echo ModuleLink::resolveArmEcho(TFourCh& module) {
     if (!agent_.ReportOpen(report)) {
         return Echo::Gone;  // its values read as nothing now: never a press
     }
-    if (agent_.ReportQueued(
-            report, module.armEcho.answersUpTo(agent_.ReportArrival(report), streamOf(module)))) {
+    if (agent_.ReportQueued(report)) {
         return Echo::Stale;
     }
     // The answer may wait behind any report the module still sends back to back (a status
@@ -575,8 +574,8 @@ bool ModuleLink::writeCommand(TFourCh& module, std::int16_t command) {
         }
         state_.armSentAt = agent_.ArrivalClock().count();
     }
-    module.armEcho.commandWritten({command, agent_.ArrivalClock(),
-                                   agent_.LatestArrival(module.inputReportIndexA()), rfSettling()});
+    module.armEcho.commandWritten(
+        {command, agent_.ArrivalClock(), agent_.LatestArrival(module.inputReportIndexA())});
     module.Command1().setUnScaledValue(command);
     return module.WriteAllReports();
 }

@@ -108,22 +108,4 @@ TEST(ArmEcho, ReportsBackToBackSinceTheLockKeepALaterPressInDoubt) {
     EXPECT_FALSE(echo.inDoubt(press, {press, lock + milliseconds(1)}));
 }
 
-// Behind a press in doubt, the module's next report is the operator's arm's answer unless an
-// engine re-arm went out after the press had reached the console.
-TEST(ArmEcho, OnlyAReArmWrittenAfterThePressCanHaveBroughtItsAnswer) {
-    const ArrivalTime arm = milliseconds(500);
-    ArmEcho echo = afterTheOperatorsArm(std::nullopt, arm);
-    echo.commandWritten({command::kArm, arm + milliseconds(1), std::nullopt, true});  // settling
-    const ArrivalTime rearm = arm + milliseconds(3);
-    echo.commandWritten({command::kArm, rearm});
-    const auto upTo = [&](ArrivalTime press) { return echo.answersUpTo(press, {press, press}); };
-    EXPECT_EQ(upTo(arm + milliseconds(2)), rearm) << "queued before the re-arm: it counts";
-    EXPECT_EQ(upTo(rearm), rearm);
-    EXPECT_EQ(upTo(rearm + milliseconds(1)), std::nullopt)
-        << "came after the re-arm: its answer may be the operator's arm's";
-    const ArrivalTime queued = arm - milliseconds(1);
-    EXPECT_EQ(echo.answersUpTo(arm + milliseconds(2), {queued, queued}), std::nullopt)
-        << "behind a queue from before the arm";
-}
-
 }  // namespace
