@@ -238,7 +238,10 @@ void BuzzEngine::playSound(const QString& path) {
     platform_.playSound(path, ui::kSoundAsync | ui::kSoundNoWait);
 }
 
+// Every alert's sound lasts its 800 ms, and the second-place re-arm comes that long after
+// its buzz: a timer still running for an earlier alert starts over.
 void BuzzEngine::startSoundTimer() {
+    soundtimer_.stop();
     soundtimer_.start();
     state_.rearmedSinceSound = false;
 }

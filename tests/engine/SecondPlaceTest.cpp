@@ -51,6 +51,31 @@ TEST_F(SecondPlace, SoundTickRearmsEveryModuleButTheResponders) {
     EXPECT_EQ(h.modules.commands(3), (V{127, 125}));
 }
 
+// The tick belongs to its buzz: after the operator's arm it re-arms nobody, and a buzz of
+// the new question, even one within the last buzz's 800 ms, gets its own 800 ms.
+TEST_F(SecondPlace, EachBuzzHasItsOwnSoundTick) {
+    h.armAndSettle();
+    h.buzzOneTeam(1, 2);
+    h.advance(300);
+    h.armAndSettle();
+    h.advance(300);  // past the buzz's 800 ms
+    for (int module = 1; module <= 3; ++module) {
+        EXPECT_TRUE(h.modules.commands(module).empty()) << module;
+    }
+    h.buzzOneTeam(1, 2);
+    h.advance(300);
+    h.armAndSettle();
+    h.buzzOneTeam(0, 1);  // 500 ms after the last buzz
+    h.modules.clearCommands();
+    h.advance(790);
+    for (int module = 1; module <= 3; ++module) {
+        EXPECT_TRUE(h.modules.commands(module).empty()) << module;
+    }
+    h.advance(10);
+    EXPECT_EQ(h.modules.commands(1), (V{127}));
+    EXPECT_EQ(h.modules.commands(2), (V{127, 125}));
+}
+
 TEST_F(SecondPlace, SecondPressIsHeldYellowAndBlinksItsPlayersLamp) {
     firstAndSecond();
     EXPECT_EQ(h.view.name, playerName(0, 1));

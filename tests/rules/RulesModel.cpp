@@ -664,6 +664,7 @@ class Model {
         }
         sendTo(respondingModule_, kLight);
         sendTo(respondingModule_, kBuzz);  // the module speakers are on
+        soundtimer_.on = false;            // the sound of this buzz lasts its 800 ms
         start(soundtimer_);
         rearmed_ = false;
         excluded_ = respondingModule_;
