@@ -117,8 +117,9 @@ class ModuleLink final : public QObject, public ModuleExchange {
     void ReportsWaiting();
     // A press in doubt after the operator's arm waits until the module either answers the
     // arm (the press came from before it) or stays quiet for a poll (a press of now).
-    ArmEcho::Stream streamOf(const TFourCh& module) const;
     bool inArmEcho(const TFourCh& module) const;
+    // How the module's reports came back to back up to the one the last read gave.
+    ArmEcho::Stream streamOf(const TFourCh& module) const;
     // Just after an arm an RF interface may still deliver presses from before it.
     bool rfSettling() const;
     enum class Echo { Holding, Stale, Press, Gone };

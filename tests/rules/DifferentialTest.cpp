@@ -39,8 +39,8 @@ TEST(Rules, EveryDifferenceFromTheRulesIsANamedImprovement) {
 // responder from the module whose press had been taken, held latched until the arm
 // (4001574). A press latched after its module's arm while the operator's arm still went out
 // to the modules after it, which the rules dropped as if it came behind the taken press
-// (8169073). With presses around the arms: a press from before the arm on a module with a
-// status report, which came two polls behind the report of the arm and was taken (683); the
+// (8169073). With presses around the arms: a press from before the arm, queued in a module
+// behind its status report, which came two polls after the next arm and was taken (683); the
 // rules counted a press from before the arm that arrived while the arm was on the bus (22).
 TEST(Rules, TimelinesOfMendedFaultsDifferOnlyByNamedImprovements) {
     struct Kept {
