@@ -15,7 +15,7 @@ void ArmEcho::commandWritten(const Written& w) {
             const bool draining = lockedAt_ && w.latestReport && w.at - *w.latestReport < kWindow;
             const bool mayHaveLatched =
                 draining || (!latchHeld_ && (armed_ || (lockedAt_ && w.at - *lockedAt_ < kWindow)));
-            fence_ = mayHaveLatched ? std::optional(w.at) : std::nullopt;
+            fence_ = mayHaveLatched && !latchesOnArrival_ ? std::optional(w.at) : std::nullopt;
             // A lock just before the arm (the reset click's) ended the old question's
             // presses: what the module latched before it was on its way a poll after it.
             latchedUpTo_ = armed_ || !lockedAt_ ? w.at : *lockedAt_;

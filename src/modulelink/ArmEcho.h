@@ -30,6 +30,9 @@ class ArmEcho {
         std::optional<ArrivalTime> latestReport;
     };
 
+    // Another maker's buzzer latches on the console, as its report arrives, under every arm
+    // written before: nothing of it is ever in doubt.
+    void setLatchesOnArrival(bool on) { latchesOnArrival_ = on; }
     // The next arm is the operator's: it starts a new question.
     void fenceNextArm() { fenceNextArm_ = true; }
     bool nextArmIsTheOperators() const { return fenceNextArm_; }
@@ -71,6 +74,7 @@ class ArmEcho {
     ArrivalTime armedAt_{0};               // when the last arm was written
     std::optional<ArrivalTime> lockedAt_;  // when a lock last ended an arm
     bool fenceNextArm_ = false;
+    bool latchesOnArrival_ = false;
     bool latchHeld_ = false;
     std::optional<ArrivalTime> fence_;  // the operator's arm, while a press may be in doubt
     ArrivalTime latchedUpTo_{0};        // the last moment a press from before could latch

@@ -164,6 +164,7 @@ void ModuleLink::InterfaceOpened(int, int, int position, const QString&) {
         return;  // the interface was not taken as a team module
     }
     module->modelNumber = state_.modelNumber;
+    module->armEcho.setLatchesOnArrival(standIn.has_value());
     if (!writeCommand(*module, kStartUp)) {
         platform_.messageBox(
             "Error writitng to the Team Module.  Try disconnecting and reconnecting this "
@@ -291,6 +292,7 @@ void ModuleLink::InterfaceClosed(int NumStillOpen, const QString& AName, std::in
         const std::int32_t id = agent_.SelectOpenInterface(i - 1);
         agent_.SelectInterface(id);
         moduleAt(i)->ReBind(agent_);
+        moduleAt(i)->armEcho.setLatchesOnArrival(agent_.CurrentStandIn().has_value());
     }
     for (int n = 1; n <= model::kTeamSlots; ++n) {
         if (state_.teamModuleHandle[static_cast<std::size_t>(n - 1)] == AHidHandle) {
