@@ -194,7 +194,7 @@ class Invariants final : public rules::Probe {
     // The held second responder by the team its yellow row shows, when it has one. A yellow
     // row can be left from an earlier question (a right click keeps it), of a team the held
     // module serves too: a row whose team has an uncounted press of that player on the
-    // module is the held one.
+    // module since its last arm is the held one.
     std::string heldName(const rules::ConsoleView& c) const {
         const int module = c.state.secondResponderModule;
         if (module < 1 || module > static_cast<int>(t_.modules.size())) {
@@ -211,7 +211,9 @@ class Invariants final : public rules::Probe {
                 continue;
             }
             if (std::any_of(latches_.begin(), latches_.end(), [&](const Latch& l) {
-                    return l.module == module && l.team == team && l.player == player && !l.counted;
+                    return l.module == module && l.team == team && l.player == player &&
+                           !l.counted &&
+                           l.commandsBefore >= lastArm_[static_cast<std::size_t>(module - 1)];
                 })) {
                 return playerName(team, player);
             }
