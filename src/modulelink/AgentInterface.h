@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -55,6 +56,18 @@ struct AgentReport {
 
 // When an input report arrived, and when the interface's reports began to come back to
 // back, this one included.
+// Reports that came back to back (kBackToBack apart at most): a queue in the device draining.
+struct ArrivalRun {
+    std::optional<ArrivalTime> last;  // the latest report's arrival
+    ArrivalTime start{0};             // when the run it is in began
+    void add(ArrivalTime arrival) {
+        if (!last || arrival - *last >= kBackToBack) {
+            start = arrival;
+        }
+        last = std::max(arrival, last.value_or(arrival));
+    }
+};
+
 struct ArrivalStamp {
     ArrivalTime at{0};
     ArrivalTime streamStart{0};
@@ -78,12 +91,10 @@ struct AgentInterface {
     std::deque<PendingReport> pending;
     std::vector<Bytes> mostRecent;              // per report: the payload last read (empty before)
     std::vector<ArrivalStamp> mostRecentStamp;  // ... and when it arrived
-    // Of the interface's latest report that reads ask for, and of the back-to-back run it is
-    // in; the same for its reports of any kind (a status report takes a poll too).
-    std::optional<ArrivalTime> lastArrival;
-    ArrivalTime streamStart{0};
-    std::optional<ArrivalTime> lastHeard;
-    ArrivalTime anyKindStart{0};
+    // The interface's reports that reads ask for, and its reports of any kind (a status
+    // report takes a poll too).
+    ArrivalRun askedForRun;
+    ArrivalRun anyKindRun;
 
     // Lays out reports and variables, numbering them from the given bases.
     void build(const HidReportDescriptor& descriptor, int reportBase, int variableBase);

@@ -21,19 +21,13 @@ std::deque<PendingReport>::iterator firstPending(AgentInterface& intf, std::uint
 }  // namespace
 
 bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arrival) {
-    if (!intf.lastHeard || arrival - *intf.lastHeard >= kBackToBack) {
-        intf.anyKindStart = arrival;
-    }
-    intf.lastHeard = std::max(arrival, intf.lastHeard.value_or(arrival));
+    intf.anyKindRun.add(arrival);
     const std::uint8_t id = intf.idOf(data);
     const int local = intf.localReportOfInput(id);
-    // The runs are of the reports that reads ask for: a module's status reports answer
-    // the console's own commands and say nothing of what it had queued.
+    // The other run counts only the reports that reads ask for: a module's status reports
+    // answer the console's own commands and say little of what it had queued.
     if (local >= 0 && intf.reports[static_cast<std::size_t>(local)].askedFor) {
-        if (!intf.lastArrival || arrival - *intf.lastArrival >= kBackToBack) {
-            intf.streamStart = arrival;
-        }
-        intf.lastArrival = std::max(arrival, intf.lastArrival.value_or(arrival));
+        intf.askedForRun.add(arrival);
     }
     if (local < 0 || (intf.numberedReports && data.empty()) ||
         intf.payloadOf(data).size() <
@@ -45,7 +39,8 @@ bool HidAgent::acceptReport(AgentInterface& intf, Bytes data, ArrivalTime arriva
     if (std::count_if(intf.pending.begin(), intf.pending.end(), sameReport) >= kMaxPendingReports) {
         intf.pending.erase(std::find_if(intf.pending.begin(), intf.pending.end(), sameReport));
     }
-    intf.pending.push_back({std::move(data), {arrival, intf.streamStart, intf.anyKindStart}});
+    intf.pending.push_back(
+        {std::move(data), {arrival, intf.askedForRun.start, intf.anyKindRun.start}});
     intf.reports[static_cast<std::size_t>(local)].everArrived = true;
     emit ReportArrived(local, intf.reports[static_cast<std::size_t>(local)].index);
     return true;
@@ -98,13 +93,13 @@ ArrivalTime HidAgent::ReportAnyKindStart(int reportIndex) const {
 std::optional<ArrivalTime> HidAgent::LastHeard(int reportIndex) const {
     int local = -1;
     const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
-    return intf ? intf->lastHeard : std::nullopt;
+    return intf ? intf->anyKindRun.last : std::nullopt;
 }
 
 std::optional<ArrivalTime> HidAgent::LatestArrival(int reportIndex) const {
     int local = -1;
     const AgentInterface* intf = interfaceOfReport(reportIndex, &local);
-    return intf ? intf->lastArrival : std::nullopt;
+    return intf ? intf->askedForRun.last : std::nullopt;
 }
 
 bool HidAgent::ReportOpen(int reportIndex) const {
