@@ -17,7 +17,8 @@ namespace test {
 // one TFourCh per interface, in opening order.
 class SimFixture {
   public:
-    explicit SimFixture(const QString& list) : set(create(list)), agent(set->transport(), clock) {
+    explicit SimFixture(const QString& list)
+        : set(create(list, clock)), agent(set->transport(), clock) {
         agent.setVID_To_Match(6561);
         agent.setSearchOnVID(true);
         QObject::connect(&agent, &modulelink::HidAgent::InterfaceOpened, &agent,
@@ -28,8 +29,9 @@ class SimFixture {
         EXPECT_TRUE(agent.OpenMatchingDevices());
     }
 
-    static std::unique_ptr<sim::VirtualModuleSet> create(const QString& list) {
-        auto created = sim::VirtualModuleSet::create(list);
+    static std::unique_ptr<sim::VirtualModuleSet> create(const QString& list,
+                                                         const ManualClock& clock) {
+        auto created = sim::VirtualModuleSet::create(list, clock.stamps());
         EXPECT_TRUE(created.modules) << created.error.toStdString();
         return std::move(created.modules);
     }
@@ -60,8 +62,8 @@ class SimFixture {
     }
 
     std::int32_t counter = 0;
-    std::unique_ptr<sim::VirtualModuleSet> set;
     ManualClock clock;
+    std::unique_ptr<sim::VirtualModuleSet> set;
     modulelink::HidAgent agent;
     std::vector<std::unique_ptr<modulelink::TFourCh>> modules;
 };

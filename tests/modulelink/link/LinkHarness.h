@@ -80,7 +80,7 @@ struct LinkHarness : modulelink::StartupHost {
 
     explicit LinkHarness(const QString& list,
                          const std::function<void(modulelink::HidAgent&)>& watch = {}) {
-        modules = sim::VirtualModuleSet::create(list).modules;
+        modules = sim::VirtualModuleSet::create(list, clock.stamps()).modules;
         if (!modules) {
             modules = std::make_unique<sim::VirtualModuleSet>(std::vector<sim::ModuleSpec>{});
         }

@@ -28,7 +28,7 @@ struct TitleScreen : ::testing::Test, modulelink::StartupHost {
     model::MatchState state;
     test::RecordingPlatform platform;
     std::unique_ptr<sim::VirtualModuleSet> modules =
-        sim::VirtualModuleSet::create("2012:1-2,2012:3-4").modules;
+        sim::VirtualModuleSet::create("2012:1-2,2012:3-4", clock.stamps()).modules;
     modulelink::HidAgent agent{modules->transport(), clock};
     modulelink::ModuleLink link{agent, state, platform, clock, *this};
     modulelink::TitleForm title{link, platform};
