@@ -82,7 +82,8 @@ struct LinkHarness : modulelink::StartupHost {
                          const std::function<void(modulelink::HidAgent&)>& watch = {}) {
         modules = sim::VirtualModuleSet::create(list, clock.stamps()).modules;
         if (!modules) {
-            modules = std::make_unique<sim::VirtualModuleSet>(std::vector<sim::ModuleSpec>{});
+            modules = std::make_unique<sim::VirtualModuleSet>(std::vector<sim::ModuleSpec>{},
+                                                              clock.stamps());
         }
         connect(watch);
     }
