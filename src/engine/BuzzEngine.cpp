@@ -37,14 +37,9 @@ BuzzEngine::~BuzzEngine() {
     modules_.removeArrivalListener(*this);
 }
 
-// Just after an arm an RF interface may still deliver presses from before it.
-bool BuzzEngine::rfSettling() const {
-    return state_.settlesAfterArm() && modules_.delayRunning();
-}
-
 void BuzzEngine::porttimer_Timer() {
     modules_.ReportChecker();
-    if (rfSettling()) {
+    if (modules_.rfSettling()) {
         if (policy_.rfSettlingResends) {
             sendAll(modulelink::command::kLock);
             sendAll(modulelink::command::kArm);
@@ -59,8 +54,8 @@ void BuzzEngine::porttimer_Timer() {
 // the tick. Ticks keep what is theirs: the settling window passes untouched (its re-sends
 // come with the ticks), and a board that does not poll takes nothing.
 void BuzzEngine::reportsArrived() {
-    for (int checks = 0; checks < kMaxChecksPerArrival && porttimer_.enabled() && !rfSettling() &&
-                         modules_.arrivalsWaiting();
+    for (int checks = 0; checks < kMaxChecksPerArrival && porttimer_.enabled() &&
+                         !modules_.rfSettling() && modules_.arrivalsWaiting();
          ++checks) {
         modules_.ReportChecker();
         takePress();

@@ -87,7 +87,6 @@ class BuzzEngine final : public modulelink::ArrivalListener {
     const ui::Timer& soundtimer() const { return soundtimer_; }
 
   private:
-    bool rfSettling() const;
     void takePress();
 
     // Buzz-in steps.

@@ -50,7 +50,8 @@ class ModuleExchange {
 
     // The 200 ms settling window after an arm (tmrDelay).
     virtual void startDelay() = 0;
-    virtual bool delayRunning() const = 0;
+    // While an RF interface settles after an arm, what it sends may be from before the arm.
+    virtual bool rfSettling() const = 0;
 
     // Arrivals. Each report check takes the earliest reports not checked yet (those that
     // arrived together); arrivalsWaiting tells whether more are queued behind them.

@@ -601,7 +601,7 @@ void ModuleLink::ReportsWaiting() {
 }
 
 bool ModuleLink::rfSettling() const {
-    return state_.settlesAfterArm() && delayRunning();
+    return state_.settlesAfterArm() && tmrDelay_.enabled();
 }
 
 void ModuleLink::startDelay() {

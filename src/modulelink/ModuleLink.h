@@ -87,7 +87,7 @@ class ModuleLink final : public QObject, public ModuleExchange {
     bool sendToModule(int position, std::int16_t command) override;
     int moduleCount() const override { return static_cast<int>(ModuleCollection.size()); }
     void startDelay() override;
-    bool delayRunning() const override { return tmrDelay_.enabled(); }
+    bool rfSettling() const override;
     void addArrivalListener(ArrivalListener& listener) override;
     void removeArrivalListener(ArrivalListener& listener) override;
     bool arrivalsWaiting() const override { return agent_.ArrivalsWaiting(); }
@@ -120,8 +120,6 @@ class ModuleLink final : public QObject, public ModuleExchange {
     bool inArmEcho(const TFourCh& module) const;
     // How the module's reports came back to back up to the one the last read gave.
     ArmEcho::Stream streamOf(const TFourCh& module) const;
-    // Just after an arm an RF interface may still deliver presses from before it.
-    bool rfSettling() const;
     enum class Echo { Holding, Stale, Press, Gone };
     Echo resolveArmEcho(TFourCh& module);
 

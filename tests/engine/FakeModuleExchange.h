@@ -48,7 +48,7 @@ class FakeModuleExchange final : public modulelink::ModuleExchange {
         delay_.stop();
         delay_.start();
     }
-    bool delayRunning() const override { return delay_.enabled(); }
+    bool rfSettling() const override { return state_.settlesAfterArm() && delay_.enabled(); }
     void addArrivalListener(modulelink::ArrivalListener& listener) override {
         listeners_.push_back(&listener);
     }

@@ -118,13 +118,18 @@ TEST(Exchange, WithoutModulesNothingIsTouched) {
     EXPECT_EQ(h.state.responderCode, 255);
 }
 
-TEST(Exchange, TheSettlingWindowLastsOneInterval) {
+// Only an RF receiver settles after an arm, for one interval of the delay.
+TEST(Exchange, TheSettlingWindowLastsOneIntervalOnAnRfReceiverOnly) {
     LinkHarness h("712");
+    h.state.modelNumber = 712;
     h.link->startDelay();
     h.clock.advanceMs(199);
-    EXPECT_TRUE(h.link->delayRunning());
+    EXPECT_TRUE(h.link->rfSettling());
+    h.state.modelNumber = 2012;
+    EXPECT_FALSE(h.link->rfSettling()) << "wired modules never settle";
+    h.state.modelNumber = 712;
     h.clock.advanceMs(1);
-    EXPECT_FALSE(h.link->delayRunning());
+    EXPECT_FALSE(h.link->rfSettling());
 }
 
 }  // namespace
