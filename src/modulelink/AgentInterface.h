@@ -54,8 +54,6 @@ struct AgentReport {
     std::size_t variableCount = 0;
 };
 
-// When an input report arrived, and when the interface's reports began to come back to
-// back, this one included.
 // Reports that came back to back (kBackToBack apart at most): a queue in the device draining.
 struct ArrivalRun {
     std::optional<ArrivalTime> last;  // the latest report's arrival
@@ -68,6 +66,8 @@ struct ArrivalRun {
     }
 };
 
+// When an input report arrived, and when the interface's reports began to come back to
+// back, this one included: counting the reports that reads ask for, and reports of any kind.
 struct ArrivalStamp {
     ArrivalTime at{0};
     ArrivalTime streamStart{0};
