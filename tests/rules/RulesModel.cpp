@@ -455,20 +455,29 @@ void Model::clearMarks() {
     std::fill(scores_.begin(), scores_.end(), false);
 }
 
-void Model::spacekey() {
-    clearMarks();
-    start(porttimer_);
+// A re-arm by the operator hands the floor to a held second responder, or ends the
+// question: a re-arm that hands nothing over ends the wait, on every board.
+bool Model::handOverOrEndQuestion() {
     if (handOverDue()) {
         handOver();
-        return;
+        return true;
     }
     firstTaken_ = false;
     blinkTimer_.on = false;
-    rearmed_ = true;
-    fullArm();
     excluded_ = 0;
     pointsAwarded_ = false;
     waiting_ = false;
+    return false;
+}
+
+void Model::spacekey() {
+    clearMarks();
+    start(porttimer_);
+    if (handOverOrEndQuestion()) {
+        return;
+    }
+    rearmed_ = true;
+    fullArm();
     restart(delayTimer_);
 }
 
@@ -490,15 +499,9 @@ void Model::resetClick(bool left) {
     if (!classic_) {
         start(porttimer_);
     }
-    if (handOverDue()) {
-        handOver();
+    if (handOverOrEndQuestion()) {
         return;
     }
-    firstTaken_ = false;
-    blinkTimer_.on = false;
-    excluded_ = 0;
-    pointsAwarded_ = false;
-    waiting_ = false;  // a re-arm that hands nothing over ends the wait, on every board
     restart(delayTimer_);
     rearmed_ = true;
     if (rf_) {

@@ -152,6 +152,7 @@ class Model {
     void commandsAtUnplug();
     void clearMarks();
     bool handOverDue() const { return waiting_ && !pointsAwarded_ && firstTaken_; }
+    bool handOverOrEndQuestion();
     void spacekey();
     void resetClick(bool left);
     void nopReader();
